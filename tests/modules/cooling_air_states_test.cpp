@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/fpenv.h"
+#include "modules/calculator.h"
+
+namespace plenova {
+namespace {
+
+class CoolingAirStates : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setArithmeticEnvironment();
+        calc.FormCreate();
+    }
+    void expectTexts(const std::map<std::string, std::string>& expected) {
+        for (const auto& [name, text] : expected) {
+            const Label* label = calc.findLabel(name);
+            ASSERT_NE(label, nullptr) << name;
+            EXPECT_EQ(label->text(), text) << name;
+        }
+    }
+    std::vector<int> temperatures() {
+        Cooling& c = calc.cooling;
+        return {c.RAdbScrollBar.position(), c.RAwbScrollBar.position(),
+                c.SAdbScrollBar.position(), c.SAwbScrollBar.position()};
+    }
+
+    Calculator calc;
+};
+
+TEST_F(CoolingAirStates, InitialTexts) {
+    expectTexts({{"mAltLabel", "0 m"},
+                 {"kPaLabel", "101.325kPa"},
+                 {"RAdbLabel", "25.5 °C"},
+                 {"RAwbLabel", "18.3 °C"},
+                 {"RArhLabel", "49.4 %"},
+                 {"RAdpLabel", "14.1 °C"},
+                 {"RAkgPkgLabel", "0.0101 kg/kg"},
+                 {"RAhtotLabel", "51.3 kJ/kg"},
+                 {"RAdLabel", "1.16 kg/m³"},
+                 {"SAdbLabel", "12.7 °C"},
+                 {"SAwbLabel", "12.3 °C"},
+                 {"SArhLabel", "95.5 %"},
+                 {"SAdpLabel", "12.0 °C"},
+                 {"SAkgPkgLabel", "0.0087 kg/kg"},
+                 {"SAhtotLabel", "34.8 kJ/kg"},
+                 {"SAdLabel", "1.22 kg/m³"}});
+}
+
+TEST_F(CoolingAirStates, Altitude2000) {
+    calc.cooling.mAltScrollBar.setPosition(2000);
+    expectTexts({{"mAltLabel", "2000 m"},
+                 {"kPaLabel", "79.961kPa"},
+                 {"RArhLabel", "52.6 %"},
+                 {"RAdpLabel", "15.1 °C"},
+                 {"RAkgPkgLabel", "0.0136 kg/kg"},
+                 {"RAhtotLabel", "60.4 kJ/kg"},
+                 {"RAdLabel", "0.91 kg/m³"},
+                 {"SArhLabel", "95.9 %"},
+                 {"SAdpLabel", "12.1 °C"},
+                 {"SAkgPkgLabel", "0.0112 kg/kg"},
+                 {"SAhtotLabel", "40.9 kJ/kg"},
+                 {"SAdLabel", "0.96 kg/m³"}});
+}
+
+TEST_F(CoolingAirStates, SupplyAirTakesTheReturnAirCoefficient) {
+    Cooling& c = calc.cooling;
+    c.RAwbScrollBar.setPosition(500);  // pushes the dry bulb up to 50.0 too
+    c.SAdbScrollBar.setPosition(200);
+    c.SAwbScrollBar.setPosition(100);
+    ASSERT_EQ(temperatures(), (std::vector<int>{500, 500, 200, 100}));
+    expectTexts({{"SArhLabel", "22.3 %"},  // 23.6 % with the supply air's own coefficient
+                 {"SAdpLabel", "-2.2 °C"},
+                 {"SAkgPkgLabel", "0.0032 kg/kg"},
+                 {"SAhtotLabel", "28.3 kJ/kg"}});
+}
+
+TEST_F(CoolingAirStates, VeryDryReturnAirShowsThePlaceholder) {
+    Cooling& c = calc.cooling;
+    c.RAdbScrollBar.setPosition(500);
+    c.RAwbScrollBar.setPosition(0);  // pulls both supply sliders down to 0 as well
+    expectTexts({{"RAdpLabel", "~"},
+                 {"RArhLabel", "0.0 %"},
+                 {"RAkgPkgLabel", "0.0000 kg/kg"},
+                 {"RAhtotLabel", "50.3 kJ/kg"},
+                 {"RAdLabel", "1.12 kg/m³"}});
+}
+
+TEST_F(CoolingAirStates, SaturatedReturnAir) {
+    calc.cooling.RAwbScrollBar.setPosition(255);
+    expectTexts({{"RArhLabel", "100.0 %"}, {"RAdpLabel", "25.5 °C"}});
+}
+
+struct Move {
+    const char* slider;
+    int to;
+    std::vector<int> finalPositions;  // RAdb, RAwb, SAdb, SAwb
+};
+
+class CoolingOrdering : public CoolingAirStates, public ::testing::WithParamInterface<Move> {};
+
+TEST_P(CoolingOrdering, PushesAndPullsOnlyTheSlidersItWouldCross) {
+    const Move& m = GetParam();
+    calc.findSlider(m.slider)->setPosition(m.to);
+    EXPECT_EQ(temperatures(), m.finalPositions);
+    // The labels describe the final positions.
+    Calculator fresh;
+    fresh.FormCreate();
+    for (Slider* s : fresh.cooling.sliders()) {
+        s->setOnChange(nullptr);
+        s->setPosition(calc.findSlider(s->name())->position());
+    }
+    fresh.cooling.RAcalcs();
+    fresh.cooling.SAcalcs();
+    fresh.cooling.VolumeCalc();
+    for (Label* label : fresh.cooling.labels()) {
+        EXPECT_EQ(calc.findLabel(label->name())->text(), label->text()) << label->name();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, CoolingOrdering,
+    ::testing::Values(Move{"RAdbScrollBar", 120, {120, 120, 120, 120}},
+                      Move{"RAdbScrollBar", 125, {125, 125, 125, 123}},
+                      Move{"RAdbScrollBar", 400, {400, 183, 127, 123}},
+                      Move{"RAwbScrollBar", 300, {300, 300, 127, 123}},
+                      Move{"RAwbScrollBar", 100, {255, 100, 127, 100}},
+                      Move{"SAdbScrollBar", 300, {300, 183, 300, 123}},
+                      Move{"SAdbScrollBar", 50, {255, 183, 50, 50}},
+                      Move{"SAwbScrollBar", 300, {300, 300, 300, 300}},
+                      Move{"SAwbScrollBar", 200, {255, 200, 200, 200}},
+                      Move{"SAwbScrollBar", 0, {255, 183, 127, 0}},
+                      Move{"RAdbScrollBar", -50, {0, 0, 0, 0}},
+                      Move{"SAwbScrollBar", 9999, {500, 500, 500, 500}}));
+
+TEST_F(CoolingAirStates, DragDownAndBackUp) {
+    Slider& ra = calc.cooling.RAdbScrollBar;
+    for (int p = 255; p >= 120; --p) {
+        ra.setPosition(p);
+    }
+    EXPECT_EQ(temperatures(), (std::vector<int>{120, 120, 120, 120}));
+    EXPECT_EQ(calc.cooling.SAdbLabel.text(), "12 °C");
+    for (int p = 120; p <= 255; ++p) {
+        ra.setPosition(p);
+    }
+    EXPECT_EQ(temperatures(), (std::vector<int>{255, 120, 120, 120}));
+}
+
+TEST_F(CoolingAirStates, RecalculationCountsOfOneMove) {
+    std::vector<std::string> trace;
+    calc.setRecalculationObserver([&](const char* name) { trace.emplace_back(name); });
+    // Lowering the return dry bulb below all three other temperatures nests three handlers.
+    calc.cooling.RAdbScrollBar.setPosition(100);
+    EXPECT_EQ(trace.size(), 12u);
+    for (std::size_t i = 0; i < trace.size(); i += 3) {
+        EXPECT_EQ(trace[i], "RAcalcs");
+        EXPECT_EQ(trace[i + 1], "SAcalcs");
+        EXPECT_EQ(trace[i + 2], "VolumeCalc");
+    }
+    trace.clear();
+    calc.cooling.RAvolScrollBar.setPosition(2000);
+    EXPECT_EQ(trace, (std::vector<std::string>{"RAcalcs", "SAcalcs", "VolumeCalc"}));
+    trace.clear();
+    for (Slider* s : calc.sliders()) {
+        s->setPosition(s->position());  // its own position: nothing runs
+    }
+    calc.cooling.mAltScrollBar.setPosition(-5);  // clamped to 0, where it already stands
+    EXPECT_TRUE(trace.empty());
+}
+
+TEST_F(CoolingAirStates, AltitudeMoveRecalculatesEveryModuleOnceInPageOrder) {
+    struct Case {
+        Slider* slider;
+        std::vector<std::string> order;
+    };
+    const std::vector<std::string> cooling{"RAcalcs", "SAcalcs", "VolumeCalc"};
+    auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const std::vector<Case> cases{
+        {&calc.altitude.ScrollBarMAmAltitude,
+         join(join({"HeatRAcalcs"}, cooling), {"MixedAirCalc"})},
+        {&calc.altitude.mAltScrollBar, join({"HeatRAcalcs", "MixedAirCalc"}, cooling)},
+        {&calc.altitude.ScrollBarHeatMetersAltitude,
+         join(join({"MixedAirCalc"}, cooling), {"HeatRAcalcs"})},
+    };
+    // The nesting decides the order: on the mixing page the mixing handler sets the cooling
+    // slider, whose handler sets the heating slider, which recalculates first.
+    int position = 100;
+    for (const Case& c : cases) {
+        std::vector<std::string> trace;
+        calc.setRecalculationObserver([&](const char* name) { trace.emplace_back(name); });
+        c.slider->setPosition(position);
+        EXPECT_EQ(calc.altitude.ScrollBarMAmAltitude.position(), position);
+        EXPECT_EQ(calc.altitude.mAltScrollBar.position(), position);
+        EXPECT_EQ(calc.altitude.ScrollBarHeatMetersAltitude.position(), position);
+        EXPECT_EQ(trace, c.order) << c.slider->name();
+        position += 100;
+    }
+}
+
+}  // namespace
+}  // namespace plenova
