@@ -1,0 +1,1 @@
+// The Qt user interface.
