@@ -1,7 +1,7 @@
 #include "core/fpenv.h"
 
-#include <cfenv>
 #include <fpu_control.h>
+#include <cfenv>
 
 namespace plenova {
 
@@ -30,7 +30,9 @@ void setArithmeticEnvironment() {
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-void clearFloatFlags() { std::feclearexcept(FE_ALL_EXCEPT); }
+void clearFloatFlags() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void raiseOnFloatFlags() {
     const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);

@@ -13,11 +13,11 @@ enum class FloatErrorKind { InvalidOperation, DivisionByZero, Overflow };
 // Raised when a stored result came from an invalid operation, a division by zero or an
 // overflow. what() is the description shown to the user.
 class FloatError : public std::runtime_error {
-public:
+  public:
     explicit FloatError(FloatErrorKind kind);
     FloatErrorKind kind() const noexcept { return kind_; }
 
-private:
+  private:
     FloatErrorKind kind_;
 };
 

@@ -6,9 +6,13 @@
 
 namespace plenova::psychro {
 
-long double atmosphericPressure(long double z) { return std::exp(-0.0001184L * z) * 101.325L; }
+long double atmosphericPressure(long double z) {
+    return std::exp(-0.0001184L * z) * 101.325L;
+}
 
-long double psychrometerCoefficient(long double tw) { return (0.00115L * tw + 1) * 0.00066L; }
+long double psychrometerCoefficient(long double tw) {
+    return (0.00115L * tw + 1) * 0.00066L;
+}
 
 long double saturationPressure(long double t) {
     return std::exp((16.78L * t - 116.9L) / (237.3L + t));
@@ -32,11 +36,17 @@ long double dewPoint(long double pw) {
     return (lnPw * 237.3L + 116.9L) / (16.78L - lnPw);
 }
 
-long double moistureContent(long double pw, long double P) { return (0.622L * pw) / (P - pw); }
+long double moistureContent(long double pw, long double P) {
+    return (0.622L * pw) / (P - pw);
+}
 
-long double sensibleEnthalpy(long double t) { return 1.007L * t - 0.026L; }
+long double sensibleEnthalpy(long double t) {
+    return 1.007L * t - 0.026L;
+}
 
-long double latentEnthalpy(long double t, long double x) { return (1.84L * t + 2501) * x; }
+long double latentEnthalpy(long double t, long double x) {
+    return (1.84L * t + 2501) * x;
+}
 
 long double density(long double t, long double pw, long double P) {
     return 1 / (((273.16L + t) * 287) / ((P - pw) * 1000));

@@ -18,7 +18,9 @@ void Calculator::FormCreate() {
     report.QRGenerate();
 }
 
-void Calculator::PageControlChange() { report.QRGenerate(); }
+void Calculator::PageControlChange() {
+    report.QRGenerate();
+}
 
 void Calculator::setDecimalSeparator(char separator) {
     mixing.decimalSeparator = separator;

@@ -18,7 +18,7 @@
 namespace plenova {
 
 class Calculator {
-public:
+  public:
     // Builds every control at its design values, then connects the handlers: no handler runs
     // while the start positions are put in place.
     Calculator();

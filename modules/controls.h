@@ -12,7 +12,7 @@ namespace plenova {
 // the position does nothing; otherwise the position is stored, the view is told, and the
 // change handler runs once, synchronously, before the setter returns.
 class Slider {
-public:
+  public:
     Slider(std::string name, int min, int max, int position, int smallStep, int largeStep);
     Slider(const Slider&) = delete;
     Slider& operator=(const Slider&) = delete;
@@ -31,7 +31,7 @@ public:
     // The view that mirrors the position; told before the handler runs.
     void setView(std::function<void(int)> view) { view_ = std::move(view); }
 
-private:
+  private:
     std::string name_;
     int min_;
     int max_;
@@ -44,7 +44,7 @@ private:
 
 // A text shown on a page or on the report.
 class Label {
-public:
+  public:
     Label(std::string name, std::string text = "0");
     Label(const Label&) = delete;
     Label& operator=(const Label&) = delete;
@@ -54,7 +54,7 @@ public:
     void setText(std::string text);
     void setView(std::function<void(const std::string&)> view) { view_ = std::move(view); }
 
-private:
+  private:
     std::string name_;
     std::string text_;
     std::function<void(const std::string&)> view_;
@@ -62,7 +62,7 @@ private:
 
 // A one-line edit box: every change of its text runs the change handler.
 class TextBox {
-public:
+  public:
     TextBox(std::string name, std::string text);
     TextBox(const TextBox&) = delete;
     TextBox& operator=(const TextBox&) = delete;
@@ -73,7 +73,7 @@ public:
     void setOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
     void setView(std::function<void(const std::string&)> view) { view_ = std::move(view); }
 
-private:
+  private:
     std::string name_;
     std::string text_;
     std::function<void()> onChange_;

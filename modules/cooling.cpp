@@ -62,7 +62,9 @@ void Cooling::SAcalcs() {
 namespace {
 
 // A duty or flow that is "raised to 0" must never read as negative: -0 becomes +0 too.
-double raisedToZero(double value) { return value > 0 ? value : 0.0; }
+double raisedToZero(double value) {
+    return value > 0 ? value : 0.0;
+}
 
 }  // namespace
 
@@ -71,8 +73,7 @@ void Cooling::VolumeCalc() {
     clearFloatFlags();
     RAvol = store(RAvolScrollBar.position() / 10000.0L);
     RAvolLabel.setText(echo(RAvol, decimalSeparator) + suffix::kM3PerS);
-    RAvolmcubedPhLabel.setText(echo(checked(RAvol * 3600.0L), decimalSeparator) +
-                               suffix::kM3PerHr);
+    RAvolmcubedPhLabel.setText(echo(checked(RAvol * 3600.0L), decimalSeparator) + suffix::kM3PerHr);
 
     const long double massFlow = static_cast<long double>(RAvol) * RA.density;
     SAvol = store(massFlow / SA.density);
@@ -105,7 +106,9 @@ void Cooling::recalculate() {
     VolumeCalc();
 }
 
-void Cooling::RAvolScrollBarChange() { recalculate(); }
+void Cooling::RAvolScrollBarChange() {
+    recalculate();
+}
 
 void Cooling::mAltScrollBarChange() {
     altitude_.ScrollBarMAmAltitude.setPosition(mAltScrollBar.position());
@@ -184,13 +187,13 @@ std::vector<Slider*> Cooling::sliders() {
 }
 
 std::vector<Label*> Cooling::labels() {
-    return {&mAltLabel,       &kPaLabel,        &RAdbLabel,          &RAwbLabel,
-            &RArhLabel,       &RAdpLabel,       &RAkgPkgLabel,       &RAhtotLabel,
-            &RAdLabel,        &RAvolLabel,      &RAvolmcubedPhLabel, &SAdbLabel,
-            &SAwbLabel,       &SArhLabel,       &SAdpLabel,          &SAkgPkgLabel,
-            &SAhtotLabel,     &SAdLabel,        &LabelCoolSAvol,     &LabelSAvolPerHr,
-            &kWLabel,         &TonsLabel,       &SloadLabel,         &LloadLabel,
-            &SHFLabel,        &AMFLabel,        &CondensateLabel,    &CondensateLpHLabel};
+    return {&mAltLabel,   &kPaLabel,   &RAdbLabel,          &RAwbLabel,
+            &RArhLabel,   &RAdpLabel,  &RAkgPkgLabel,       &RAhtotLabel,
+            &RAdLabel,    &RAvolLabel, &RAvolmcubedPhLabel, &SAdbLabel,
+            &SAwbLabel,   &SArhLabel,  &SAdpLabel,          &SAkgPkgLabel,
+            &SAhtotLabel, &SAdLabel,   &LabelCoolSAvol,     &LabelSAvolPerHr,
+            &kWLabel,     &TonsLabel,  &SloadLabel,         &LloadLabel,
+            &SHFLabel,    &AMFLabel,   &CondensateLabel,    &CondensateLpHLabel};
 }
 
 }  // namespace plenova

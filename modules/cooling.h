@@ -15,7 +15,7 @@ namespace plenova {
 class Mixing;
 
 class Cooling {
-public:
+  public:
     Cooling(AltitudeSliders& altitude, const Mixing& mixing, std::string& resultText);
     Cooling(const Cooling&) = delete;
     Cooling& operator=(const Cooling&) = delete;
@@ -104,7 +104,7 @@ public:
     char decimalSeparator = '.';
     RecalculationObserver onRecalculation;
 
-private:
+  private:
     void recalculate();  // RAcalcs, SAcalcs, VolumeCalc: the end of every handler
     std::string fixedText(long double value, int decimals, const char* suffix);
 

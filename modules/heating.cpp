@@ -10,9 +10,13 @@ Heating::Heating(AltitudeSliders& altitude, const Cooling& cooling, std::string&
       cooling_(cooling),
       ResultText(resultText) {}
 
-void Heating::HeatRAcalcs() { notify(onRecalculation, "HeatRAcalcs"); }
+void Heating::HeatRAcalcs() {
+    notify(onRecalculation, "HeatRAcalcs");
+}
 
-void Heating::ScrollBarHeatRAvolumeChange() { HeatRAcalcs(); }
+void Heating::ScrollBarHeatRAvolumeChange() {
+    HeatRAcalcs();
+}
 
 void Heating::ScrollBarHeatMetersAltitudeChange() {
     altitude_.mAltScrollBar.setPosition(ScrollBarHeatMetersAltitude.position());
@@ -20,9 +24,15 @@ void Heating::ScrollBarHeatMetersAltitudeChange() {
     HeatRAcalcs();
 }
 
-void Heating::ScrollBarHeatReturnAirDryBulbChange() { HeatRAcalcs(); }
-void Heating::ScrollBarHeatReturnAirWetBulbChange() { HeatRAcalcs(); }
-void Heating::ScrollBarHeatSupplyAirDryBulbChange() { HeatRAcalcs(); }
+void Heating::ScrollBarHeatReturnAirDryBulbChange() {
+    HeatRAcalcs();
+}
+void Heating::ScrollBarHeatReturnAirWetBulbChange() {
+    HeatRAcalcs();
+}
+void Heating::ScrollBarHeatSupplyAirDryBulbChange() {
+    HeatRAcalcs();
+}
 void Heating::Button2Click() {}
 
 void Heating::connect() {
@@ -39,14 +49,30 @@ std::vector<Slider*> Heating::sliders() {
 }
 
 std::vector<Label*> Heating::labels() {
-    return {&LabelHeatRAvolume,        &LabelHeatRAvolPerHr,       &LabelHeatMetersAltitude,
-            &LabelHeatkPa,             &LabelHeatReturnAirDryBulb, &LabelHeatReturnAirWetBulb,
-            &LabelHeatRArh,            &LabelHeatRAdp,             &LabelHeatReturnAirX,
-            &LabelHeatRAtotalEnthalpy, &LabelHeatRAdensity,        &LabelHeatSAvol,
-            &LabelHeatSAvolPerHr,      &LabelHeatSupplyAirDryBulb, &LabelHeatSupplyAirRH,
-            &LabelHeatSAdp,            &LabelHeatSupplyAirX,       &LabelHeatSAtotalEnthalpy,
-            &LabelHeatSAdensity,       &LabelHeatkW,               &LabelHeatAirMassFlow,
-            &LabelReHeatkW,            &LabelReHeatSensible,       &LabelReHeatLatent,
+    return {&LabelHeatRAvolume,
+            &LabelHeatRAvolPerHr,
+            &LabelHeatMetersAltitude,
+            &LabelHeatkPa,
+            &LabelHeatReturnAirDryBulb,
+            &LabelHeatReturnAirWetBulb,
+            &LabelHeatRArh,
+            &LabelHeatRAdp,
+            &LabelHeatReturnAirX,
+            &LabelHeatRAtotalEnthalpy,
+            &LabelHeatRAdensity,
+            &LabelHeatSAvol,
+            &LabelHeatSAvolPerHr,
+            &LabelHeatSupplyAirDryBulb,
+            &LabelHeatSupplyAirRH,
+            &LabelHeatSAdp,
+            &LabelHeatSupplyAirX,
+            &LabelHeatSAtotalEnthalpy,
+            &LabelHeatSAdensity,
+            &LabelHeatkW,
+            &LabelHeatAirMassFlow,
+            &LabelReHeatkW,
+            &LabelReHeatSensible,
+            &LabelReHeatLatent,
             &LabelReHeatSHF};
 }
 

@@ -14,7 +14,7 @@ namespace plenova {
 class Cooling;
 
 class Heating {
-public:
+  public:
     Heating(AltitudeSliders& altitude, const Cooling& cooling, std::string& resultText);
     Heating(const Heating&) = delete;
     Heating& operator=(const Heating&) = delete;
@@ -68,7 +68,7 @@ public:
     char decimalSeparator = '.';
     RecalculationObserver onRecalculation;
 
-private:
+  private:
     AltitudeSliders& altitude_;
     const Cooling& cooling_;
     std::string& ResultText;

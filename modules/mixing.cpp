@@ -5,9 +5,13 @@ namespace plenova {
 Mixing::Mixing(AltitudeSliders& altitude)
     : ScrollBarMAmAltitude(altitude.ScrollBarMAmAltitude), altitude_(altitude) {}
 
-void Mixing::MixedAirCalc() { notify(onRecalculation, "MixedAirCalc"); }
+void Mixing::MixedAirCalc() {
+    notify(onRecalculation, "MixedAirCalc");
+}
 
-void Mixing::ScrollBarMAVolChange() { MixedAirCalc(); }
+void Mixing::ScrollBarMAVolChange() {
+    MixedAirCalc();
+}
 
 void Mixing::ScrollBarMAmAltitudeChange() {
     altitude_.mAltScrollBar.setPosition(ScrollBarMAmAltitude.position());
@@ -15,11 +19,21 @@ void Mixing::ScrollBarMAmAltitudeChange() {
     MixedAirCalc();
 }
 
-void Mixing::ScrollBarMApercentChange() { MixedAirCalc(); }
-void Mixing::ScrollBarMARAdbChange() { MixedAirCalc(); }
-void Mixing::ScrollBarMARAwbChange() { MixedAirCalc(); }
-void Mixing::ScrollBarMAOAdbChange() { MixedAirCalc(); }
-void Mixing::ScrollBarMAOAwbChange() { MixedAirCalc(); }
+void Mixing::ScrollBarMApercentChange() {
+    MixedAirCalc();
+}
+void Mixing::ScrollBarMARAdbChange() {
+    MixedAirCalc();
+}
+void Mixing::ScrollBarMARAwbChange() {
+    MixedAirCalc();
+}
+void Mixing::ScrollBarMAOAdbChange() {
+    MixedAirCalc();
+}
+void Mixing::ScrollBarMAOAwbChange() {
+    MixedAirCalc();
+}
 
 void Mixing::connect() {
     ScrollBarMAVol.setOnChange([this] { ScrollBarMAVolChange(); });
@@ -37,12 +51,12 @@ std::vector<Slider*> Mixing::sliders() {
 }
 
 std::vector<Label*> Mixing::labels() {
-    return {&LabelMAmAltitude, &LabelMAkPa,          &LabelMARAdb,         &LabelMARAwb,
-            &LabelMARAdp,      &LabelMARArh,         &LabelMAOAdb,         &LabelMAOAwb,
-            &LabelMAOAdp,      &LabelMAOArh,         &LabelMAvol,          &LabelMAvolPerHr,
-            &LabelMARAvolPercent, &LabelMAOAvolPercent, &LabelMARAvol,     &LabelMAOAvol,
-            &LabelMARAmf,      &LabelMAOAmf,         &LabelMAMAdb,         &LabelMAMArh,
-            &LabelMAMAdp,      &LabelMAMAx,          &LabelMAMAd,          &LabelMAMAtotalh,
+    return {&LabelMAmAltitude,    &LabelMAkPa,          &LabelMARAdb,  &LabelMARAwb,
+            &LabelMARAdp,         &LabelMARArh,         &LabelMAOAdb,  &LabelMAOAwb,
+            &LabelMAOAdp,         &LabelMAOArh,         &LabelMAvol,   &LabelMAvolPerHr,
+            &LabelMARAvolPercent, &LabelMAOAvolPercent, &LabelMARAvol, &LabelMAOAvol,
+            &LabelMARAmf,         &LabelMAOAmf,         &LabelMAMAdb,  &LabelMAMArh,
+            &LabelMAMAdp,         &LabelMAMAx,          &LabelMAMAd,   &LabelMAMAtotalh,
             &LabelMAMAwb};
 }
 

@@ -10,7 +10,7 @@
 namespace plenova {
 
 class Mixing {
-public:
+  public:
     explicit Mixing(AltitudeSliders& altitude);
     Mixing(const Mixing&) = delete;
     Mixing& operator=(const Mixing&) = delete;
@@ -76,7 +76,7 @@ public:
     char decimalSeparator = '.';
     RecalculationObserver onRecalculation;
 
-private:
+  private:
     AltitudeSliders& altitude_;
 };
 

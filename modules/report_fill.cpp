@@ -63,7 +63,9 @@ void Report::QRGenerate() {
     }
 }
 
-void Report::EditQRtitleChange() { QRLabelPageTitle.setText(title_.text()); }
+void Report::EditQRtitleChange() {
+    QRLabelPageTitle.setText(title_.text());
+}
 
 std::vector<Label*> Report::labels() {
     std::vector<Label*> all{&QRLabelPageTitle};

@@ -13,7 +13,7 @@ class Cooling;
 class Heating;
 
 class Report {
-public:
+  public:
     Report(const TextBox& title, const Mixing& mixing, const Cooling& cooling,
            const Heating& heating);
     Report(const Report&) = delete;
@@ -68,7 +68,7 @@ public:
     // Every report label, the page title first, in the order of the fill.
     std::vector<Label*> labels();
 
-private:
+  private:
     struct Copy {
         const Label* from;
         Label* to;

@@ -25,7 +25,7 @@ inline constexpr const char* kPercentOA = "% OA";
 
 namespace plenova::placeholder {
 
-inline constexpr const char* kNoResult = "~";                // Cooling, Heating
+inline constexpr const char* kNoResult = "~";                 // Cooling, Heating
 inline constexpr const char* kNoResultCelsius = "~ \u00B0C";  // Mixing
 
 }  // namespace plenova::placeholder

@@ -4,6 +4,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <ostream>
 
 #include "core/airstate.h"
 #include "core/fpenv.h"
@@ -13,7 +14,7 @@ namespace plenova {
 namespace {
 
 class Psychro : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { setArithmeticEnvironment(); }
 };
 
@@ -58,8 +59,12 @@ struct AirCase {
     const char *P, *A, *pw, *rh, *dp, *x, *hs, *h, *rho;
 };
 
+void PrintTo(const AirCase& c, std::ostream* os) {
+    *os << "altitude " << c.altitude;
+}
+
 class AirStateEvaluation : public ::testing::TestWithParam<AirCase> {
-protected:
+  protected:
     void SetUp() override { setArithmeticEnvironment(); }
 };
 
@@ -80,21 +85,24 @@ TEST_P(AirStateEvaluation, MatchesTheWorkedFigures) {
     EXPECT_EQ(fixed(s.density, 5), c.rho);
 }
 
-INSTANTIATE_TEST_SUITE_P(ReturnAir25_5Over18_3, AirStateEvaluation,
-                         ::testing::Values(AirCase{0, "101.3250", "0.0006738897", "1.61277",
-                                                   "49.39", "14.1", "0.0100604", "25.6525",
-                                                   "51.286", "1.16329"},
-                                           AirCase{2000, "79.9605", "0.0006738897", "1.71643",
-                                                   "52.56", "15.1", "0.0136447", "25.6525",
-                                                   "60.418", "0.91284"}));
+INSTANTIATE_TEST_SUITE_P(
+    ReturnAir25_5Over18_3, AirStateEvaluation,
+    ::testing::Values(AirCase{0, "101.3250", "0.0006738897", "1.61277", "49.39", "14.1",
+                              "0.0100604", "25.6525", "51.286", "1.16329"},
+                      AirCase{2000, "79.9605", "0.0006738897", "1.71643", "52.56", "15.1",
+                              "0.0136447", "25.6525", "60.418", "0.91284"}));
 
 struct DewPointCase {
     double pw;
     bool exists;
 };
 
+void PrintTo(const DewPointCase& c, std::ostream* os) {
+    *os << "pw " << c.pw;
+}
+
 class GuardedDewPoint : public ::testing::TestWithParam<DewPointCase> {
-protected:
+  protected:
     void SetUp() override { setArithmeticEnvironment(); }
 };
 
@@ -110,9 +118,8 @@ TEST_P(GuardedDewPoint, CatchesOnlyTheInvalidLogarithm) {
 
 INSTANTIATE_TEST_SUITE_P(VapourPressures, GuardedDewPoint,
                          ::testing::Values(DewPointCase{1.61277, true},
-                                           DewPointCase{-2.7327, false},
-                                           DewPointCase{0.0, false}, DewPointCase{-0.0, false},
-                                           DewPointCase{1e-300, true}));
+                                           DewPointCase{-2.7327, false}, DewPointCase{0.0, false},
+                                           DewPointCase{-0.0, false}, DewPointCase{1e-300, true}));
 
 TEST(FloatErrors, StoreRaisesTheFlaggedErrorWithItsDescription) {
     setArithmeticEnvironment();

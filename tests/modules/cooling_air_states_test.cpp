@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace plenova {
 namespace {
 
 class CoolingAirStates : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setArithmeticEnvironment();
         calc.FormCreate();
@@ -25,8 +26,8 @@ protected:
     }
     std::vector<int> temperatures() {
         Cooling& c = calc.cooling;
-        return {c.RAdbScrollBar.position(), c.RAwbScrollBar.position(),
-                c.SAdbScrollBar.position(), c.SAwbScrollBar.position()};
+        return {c.RAdbScrollBar.position(), c.RAwbScrollBar.position(), c.SAdbScrollBar.position(),
+                c.SAwbScrollBar.position()};
     }
 
     Calculator calc;
@@ -101,6 +102,10 @@ struct Move {
     std::vector<int> finalPositions;  // RAdb, RAwb, SAdb, SAwb
 };
 
+void PrintTo(const Move& m, std::ostream* os) {
+    *os << m.slider << " to " << m.to;
+}
+
 class CoolingOrdering : public CoolingAirStates, public ::testing::WithParamInterface<Move> {};
 
 TEST_P(CoolingOrdering, PushesAndPullsOnlyTheSlidersItWouldCross) {
@@ -122,20 +127,19 @@ TEST_P(CoolingOrdering, PushesAndPullsOnlyTheSlidersItWouldCross) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moves, CoolingOrdering,
-    ::testing::Values(Move{"RAdbScrollBar", 120, {120, 120, 120, 120}},
-                      Move{"RAdbScrollBar", 125, {125, 125, 125, 123}},
-                      Move{"RAdbScrollBar", 400, {400, 183, 127, 123}},
-                      Move{"RAwbScrollBar", 300, {300, 300, 127, 123}},
-                      Move{"RAwbScrollBar", 100, {255, 100, 127, 100}},
-                      Move{"SAdbScrollBar", 300, {300, 183, 300, 123}},
-                      Move{"SAdbScrollBar", 50, {255, 183, 50, 50}},
-                      Move{"SAwbScrollBar", 300, {300, 300, 300, 300}},
-                      Move{"SAwbScrollBar", 200, {255, 200, 200, 200}},
-                      Move{"SAwbScrollBar", 0, {255, 183, 127, 0}},
-                      Move{"RAdbScrollBar", -50, {0, 0, 0, 0}},
-                      Move{"SAwbScrollBar", 9999, {500, 500, 500, 500}}));
+INSTANTIATE_TEST_SUITE_P(Moves, CoolingOrdering,
+                         ::testing::Values(Move{"RAdbScrollBar", 120, {120, 120, 120, 120}},
+                                           Move{"RAdbScrollBar", 125, {125, 125, 125, 123}},
+                                           Move{"RAdbScrollBar", 400, {400, 183, 127, 123}},
+                                           Move{"RAwbScrollBar", 300, {300, 300, 127, 123}},
+                                           Move{"RAwbScrollBar", 100, {255, 100, 127, 100}},
+                                           Move{"SAdbScrollBar", 300, {300, 183, 300, 123}},
+                                           Move{"SAdbScrollBar", 50, {255, 183, 50, 50}},
+                                           Move{"SAwbScrollBar", 300, {300, 300, 300, 300}},
+                                           Move{"SAwbScrollBar", 200, {255, 200, 200, 200}},
+                                           Move{"SAwbScrollBar", 0, {255, 183, 127, 0}},
+                                           Move{"RAdbScrollBar", -50, {0, 0, 0, 0}},
+                                           Move{"SAwbScrollBar", 9999, {500, 500, 500, 500}}));
 
 TEST_F(CoolingAirStates, DragDownAndBackUp) {
     Slider& ra = calc.cooling.RAdbScrollBar;

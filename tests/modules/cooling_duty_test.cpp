@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/fpenv.h"
+#include "modules/calculator.h"
+
+namespace plenova {
+namespace {
+
+using Texts = std::map<std::string, std::string>;
+
+class CoolingDuty : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setArithmeticEnvironment();
+        calc.FormCreate();
+    }
+    void expectTexts(const Texts& expected) {
+        for (const auto& [name, text] : expected) {
+            const Label* label = calc.findLabel(name);
+            ASSERT_NE(label, nullptr) << name;
+            EXPECT_EQ(label->text(), text) << name;
+        }
+    }
+    // RAdb, RAwb, SAdb, SAwb, volume
+    std::vector<int> positions() {
+        Cooling& c = calc.cooling;
+        return {c.RAdbScrollBar.position(), c.RAwbScrollBar.position(), c.SAdbScrollBar.position(),
+                c.SAwbScrollBar.position(), c.RAvolScrollBar.position()};
+    }
+    void setAirStates(int altitude, int volume, int raDb, int raWb, int saDb, int saWb) {
+        Cooling& c = calc.cooling;
+        c.mAltScrollBar.setPosition(altitude);
+        c.RAvolScrollBar.setPosition(volume);
+        c.RAdbScrollBar.setPosition(raDb);
+        c.RAwbScrollBar.setPosition(raWb);
+        c.SAdbScrollBar.setPosition(saDb);
+        c.SAwbScrollBar.setPosition(saWb);
+        ASSERT_EQ(positions(), (std::vector<int>{raDb, raWb, saDb, saWb, volume}));
+    }
+
+    Calculator calc;
+};
+
+TEST_F(CoolingDuty, InitialResults) {
+    expectTexts({{"RAvolLabel", "0.1837 m³/s"},
+                 {"RAvolmcubedPhLabel", "661.32 m³/hr"},
+                 {"LabelCoolSAvol", "0.1755 m³/s"},
+                 {"LabelSAvolPerHr", "631.65 m³/hr"},
+                 {"kWLabel", "3.518 kW"},
+                 {"TonsLabel", "1.00 Ton"},
+                 {"SloadLabel", "2.754 kW"},
+                 {"LloadLabel", "0.763 kW"},
+                 {"SHFLabel", "0.78"},
+                 {"AMFLabel", "0.21 kg/s"},
+                 {"CondensateLabel", "0.0003 kg/s"},
+                 {"CondensateLpHLabel", "1.02 litres/hr"}});
+}
+
+TEST_F(CoolingDuty, ZeroVolume) {
+    calc.cooling.RAvolScrollBar.setPosition(0);
+    expectTexts({{"RAvolLabel", "0 m³/s"},
+                 {"RAvolmcubedPhLabel", "0 m³/hr"},
+                 {"LabelCoolSAvol", "0.0000 m³/s"},
+                 {"LabelSAvolPerHr", "0.00 m³/hr"},
+                 {"kWLabel", "0.000 kW"},
+                 {"TonsLabel", "0.00 Ton"},
+                 {"SloadLabel", "0.000 kW"},
+                 {"LloadLabel", "0.000 kW"},
+                 {"SHFLabel", "0.00"},
+                 {"AMFLabel", "0.00 kg/s"},
+                 {"CondensateLabel", "0.0000 kg/s"},
+                 {"CondensateLpHLabel", "0.00 litres/hr"}});
+}
+
+TEST_F(CoolingDuty, MaximumVolumeEchoesWithoutDecimals) {
+    calc.cooling.RAvolScrollBar.setPosition(200000);
+    expectTexts({{"RAvolLabel", "20 m³/s"}, {"RAvolmcubedPhLabel", "72000 m³/hr"}});
+}
+
+TEST_F(CoolingDuty, EqualAirStatesCarryNoDuty) {
+    setAirStates(0, 1837, 255, 183, 255, 183);
+    expectTexts({{"kWLabel", "0.000 kW"},
+                 {"SloadLabel", "0.000 kW"},
+                 {"LloadLabel", "0.000 kW"},
+                 {"SHFLabel", "0.00"},
+                 {"CondensateLabel", "0.0000 kg/s"}});
+}
+
+TEST_F(CoolingDuty, MoisterSupplyAirKeepsTheTotalUnclamped) {
+    setAirStates(1000, 10000, 300, 150, 150, 150);
+    expectTexts({{"SloadLabel", "15.488 kW"},
+                 {"LloadLabel", "0.000 kW"},
+                 {"kWLabel", "-1.057 kW"},
+                 {"TonsLabel", "-0.30 Ton"},
+                 {"SHFLabel", "1.00"},
+                 {"CondensateLabel", "0.0000 kg/s"},
+                 {"CondensateLpHLabel", "0.00 litres/hr"},
+                 {"LabelCoolSAvol", "0.9603 m³/s"},
+                 {"LabelSAvolPerHr", "3457.00 m³/hr"}});
+}
+
+TEST_F(CoolingDuty, ADutyRaisedToZeroNeverReadsNegative) {
+    // At zero volume the moister supply air makes the latent duty and the condensate -0 before
+    // they are raised; they must read as zero, while the unclamped total keeps its sign.
+    setAirStates(1000, 0, 300, 150, 150, 150);
+    expectTexts({{"LloadLabel", "0.000 kW"},
+                 {"CondensateLabel", "0.0000 kg/s"},
+                 {"CondensateLpHLabel", "0.00 litres/hr"},
+                 {"SloadLabel", "0.000 kW"},
+                 {"kWLabel", "-0.000 kW"},
+                 {"TonsLabel", "-0.00 Ton"}});
+    EXPECT_FALSE(std::signbit(calc.cooling.Lload));
+    EXPECT_FALSE(std::signbit(calc.cooling.Condensate));
+}
+
+TEST_F(CoolingDuty, SmallSensibleDutyReadsBelowOne) {
+    // The 0.0001 kW in the divisor: a sensible duty alone reads 1.00 only from 0.0199 kW.
+    setAirStates(0, 1, 300, 150, 150, 150);
+    EXPECT_LT(calc.cooling.Sload, 0.0199);
+    EXPECT_EQ(calc.cooling.Lload, 0.0);
+    EXPECT_NE(calc.cooling.SHFLabel.text(), "1.00");
+}
+
+// The mixing results as the import reads them, set directly as the module state.
+struct ImportCase {
+    const char* name;
+    double MAMAdb, MAMAwb, MAvol;
+    std::vector<int> expected;  // RAdb, RAwb, SAdb, SAwb, volume
+};
+
+class ImportMixingResults : public CoolingDuty, public ::testing::WithParamInterface<ImportCase> {};
+
+TEST_P(ImportMixingResults, RoundsHalfToEvenAndSetsInOrder) {
+    const ImportCase& c = GetParam();
+    calc.mixing.MAMAdb = c.MAMAdb;
+    calc.mixing.MAMAwb = c.MAMAwb;
+    calc.mixing.MAvol = c.MAvol;
+    calc.cooling.Button1Click();
+    EXPECT_EQ(positions(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ImportMixingResults,
+    ::testing::Values(ImportCase{"HalfGoesDown", 23.25, 18.3, 0.1837, {232, 183, 127, 123, 1837}},
+                      ImportCase{"HalfGoesUp", 23.75, 18.3, 0.1837, {238, 183, 127, 123, 1837}},
+                      ImportCase{"SubZeroWetBulb", 5.0, -3.2, 0.1837, {50, 0, 50, 0, 1837}},
+                      ImportCase{"SubZeroAir", -3.2, -5.0, 0.5, {0, 0, 0, 0, 5000}},
+                      ImportCase{"LeavesSupplyAlone", 30.0, 20.0, 1.0, {300, 200, 127, 123, 10000}},
+                      ImportCase{
+                          "WetBulbAboveOldDryBulb", 20.0, 19.0, 0.2, {200, 190, 127, 123, 2000}},
+                      ImportCase{"MaximumVolume", 25.5, 18.3, 20.0, {255, 183, 127, 123, 200000}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CoolingDuty, ImportAtStartOfTheMixedAirAndASecondImportChangesNothing) {
+    calc.mixing.MAMAdb = 30.0;
+    calc.mixing.MAMAwb = 20.0;
+    calc.mixing.MAvol = 1.0;
+    calc.cooling.Button1Click();
+    std::vector<std::string> trace;
+    calc.setRecalculationObserver([&](const char* name) { trace.emplace_back(name); });
+    const auto before = positions();
+    calc.cooling.Button1Click();
+    EXPECT_EQ(positions(), before);
+    EXPECT_TRUE(trace.empty());
+}
+
+TEST_F(CoolingDuty, ImportEndsAtTheOrderedPositionsForAnyMixedAir) {
+    // With d' and w' the clamped imported positions: dry bulb max(d', w'), wet bulb w', supply
+    // dry bulb lowered to d' if above, supply wet bulb lowered to min(own, d', w'), volume v'.
+    std::mt19937 random(20261211);
+    std::uniform_int_distribution<int> temperature(-100, 600);
+    std::uniform_int_distribution<int> coolingTemperature(0, 500);
+    std::uniform_int_distribution<int> volume(1, 200000);
+    for (int i = 0; i < 2000; ++i) {
+        Calculator fresh;
+        fresh.FormCreate();
+        Cooling& c = fresh.cooling;
+        // A random ordered cooling state to start from.
+        int p[4];
+        for (int& q : p) {
+            q = coolingTemperature(random);
+        }
+        std::sort(p, p + 4);  // SAwb <= SAdb <= RAwb <= RAdb satisfies all four rules
+        c.RAdbScrollBar.setPosition(p[3]);
+        c.RAwbScrollBar.setPosition(p[2]);
+        c.SAdbScrollBar.setPosition(p[1]);
+        c.SAwbScrollBar.setPosition(p[0]);
+        const int saDb = c.SAdbScrollBar.position();
+        const int saWb = c.SAwbScrollBar.position();
+
+        const int db = temperature(random);
+        const int wb = std::min(db, temperature(random));
+        const int vol = volume(random);
+        fresh.mixing.MAMAdb = db / 10.0;
+        fresh.mixing.MAMAwb = wb / 10.0;
+        fresh.mixing.MAvol = vol / 10000.0;
+        c.Button1Click();
+
+        const int d = std::clamp(db, 0, 500);
+        const int w = std::clamp(wb, 0, 500);
+        const std::vector<int> expected{std::max(d, w), w, std::min(saDb, d),
+                                        std::min({saWb, d, w}), vol};
+        const std::vector<int> actual{c.RAdbScrollBar.position(), c.RAwbScrollBar.position(),
+                                      c.SAdbScrollBar.position(), c.SAwbScrollBar.position(),
+                                      c.RAvolScrollBar.position()};
+        ASSERT_EQ(actual, expected) << "case " << i << ": mixed " << db << "/" << wb
+                                    << " over supply " << saDb << "/" << saWb;
+    }
+}
+
+}  // namespace
+}  // namespace plenova
