@@ -14,7 +14,7 @@ namespace plenova {
 class Cooling;
 
 class Heating {
-  public:
+public:
     Heating(AltitudeSliders& altitude, const Cooling& cooling, std::string& resultText);
     Heating(const Heating&) = delete;
     Heating& operator=(const Heating&) = delete;
@@ -51,6 +51,44 @@ class Heating {
     Label LabelReHeatLatent{"LabelReHeatLatent"};
     Label LabelReHeatSHF{"LabelReHeatSHF"};
 
+    // Return air (entering the heater). Every quantity is stored as a double and every later
+    // step reads the stored value.
+    double HeatRAvol = 0;
+    double HeatRAvolPerHr = 0;
+    double Heatalt = 0;
+    double HeatkPa = 0;
+    double HeatRAdb = 0;
+    double HeatRAwb = 0;
+    double HeatPsyA = 0;    // psychrometer coefficient from HeatRAwb
+    double HeatRApsdb = 0;  // saturation vapour pressure at HeatRAdb
+    double HeatRApswb = 0;  // saturation vapour pressure at HeatRAwb
+    double HeatRApw = 0;    // never clamped; the supply air keeps it
+    double HeatRArh = 0;
+    double HeatRAdp = 0;  // kept from the previous recalculation when it does not exist
+    double HeatRAx = 0;   // the same for both streams
+    double HeatRAhs = 0;  // 1.007 t - 0.026
+    double HeatRAhl = 0;  // x (2501 + 1.84 t)
+    double HeatRAh = 0;
+    double HeatRAd = 0;
+
+    // Supply air (leaving the heater), at the return air's moisture.
+    double HeatSAdb = 0;
+    double HeatSApsdb = 0;
+    double HeatSArh = 0;
+    double HeatSAhs = 0;
+    double HeatSAhl = 0;
+    double HeatSAh = 0;
+    double HeatSAd = 0;
+    double HeatSAvol = 0;
+    double HeatSAvolPerHr = 0;
+
+    // Heating results and the reheat figures.
+    double HeatkW = 0;
+    double HeatAirMassFlow = 0;
+    double ReHeatkW = 0;
+    double ReHeatSensible = 0;
+    double ReHeatSHF = 0;  // kept from the previous recalculation when it does not exist
+
     void HeatRAcalcs();
 
     void ScrollBarHeatRAvolumeChange();
@@ -68,7 +106,10 @@ class Heating {
     char decimalSeparator = '.';
     RecalculationObserver onRecalculation;
 
-  private:
+private:
+    std::string fixedText(long double value, int decimals, const char* suffix);
+    void reheatFigures();
+
     AltitudeSliders& altitude_;
     const Cooling& cooling_;
     std::string& ResultText;
