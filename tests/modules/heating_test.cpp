@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
 
 #include "core/fpenv.h"
 #include "modules/calculator.h"
+#include "driver_session.h"
 
 namespace plenova {
 namespace {
@@ -492,42 +490,13 @@ void PrintTo(const DriverCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-std::map<std::string, std::string> runDriver(const std::string& arguments,
-                                             const std::string& script, int& status) {
-    const std::string scriptPath =
-        ::testing::TempDir() + "heating_driver_" + std::to_string(::getpid()) + ".txt";
-    std::ofstream(scriptPath) << script;
-    const std::string command =
-        std::string(PLENOVA_DRIVER_PATH) + " " + arguments + " < " + scriptPath;
-    std::map<std::string, std::string> values;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        status = -1;
-        return values;
-    }
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        std::string line(buffer);
-        if (!line.empty() && line.back() == '\n') {
-            line.pop_back();
-        }
-        const auto equals = line.find('=');
-        if (equals != std::string::npos) {
-            values[line.substr(0, equals)] = line.substr(equals + 1);
-        }
-    }
-    status = ::pclose(pipe);
-    std::remove(scriptPath.c_str());
-    return values;
-}
-
 class HeatingDriver : public ::testing::TestWithParam<DriverCase> {};
 
 TEST_P(HeatingDriver, DumpShowsTheHeatingPage) {
     const DriverCase& c = GetParam();
-    int status = 0;
-    const auto dumped = runDriver(c.arguments, c.script, status);
-    ASSERT_EQ(status, 0);
+    const auto run = plenova::testing::runDriver(c.script, c.arguments);
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const auto dumped = run.dumped();
 
     setArithmeticEnvironment();
     Calculator calc;
