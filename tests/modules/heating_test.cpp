@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-
 #include "core/fpenv.h"
 #include "modules/calculator.h"
 #include "driver_session.h"
