@@ -55,8 +55,10 @@ class Mixing {
     double MAMAdb = 0;
     double MAMAwb = 0;  // renewed only when MAMArh is not negative
     double MAvol = 0;
-    double MAMArh = 0;
+    double MAMArh = 0;  // before any clamping
 
+    // Reads the seven positions and writes the module state and all 25 result labels. Moves
+    // no slider and reads no earlier result.
     void MixedAirCalc();
 
     void ScrollBarMAVolChange();
@@ -79,5 +81,11 @@ class Mixing {
   private:
     AltitudeSliders& altitude_;
 };
+
+// The mixed wet bulb: trial wet bulbs from -10.99 °C up in steps of 0.01 °C, each added to
+// the running double, until the relative humidity that air at `dryBulb` would have with that
+// wet bulb lies at least 0.01 percentage points above `shownRh` (0 to 100). `psDryBulb` is the
+// saturation pressure at the dry bulb, `pressure` the atmospheric pressure.
+double searchMixedWetBulb(double dryBulb, double pressure, double psDryBulb, double shownRh);
 
 }  // namespace plenova
