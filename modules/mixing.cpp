@@ -80,24 +80,6 @@ Stream evaluateStream(const Slider& dbSlider, const Slider& wbSlider, double P,
 Mixing::Mixing(AltitudeSliders& altitude)
     : ScrollBarMAmAltitude(altitude.ScrollBarMAmAltitude), altitude_(altitude) {}
 
-double searchMixedWetBulb(double dryBulb, double pressure, double psDryBulb, double shownRh) {
-    // The running trial is a double and each step adds the extended 0.01 to it, so the trials
-    // drift from the exact hundredths; results (and the import that reads them) depend on
-    // that drift. The loop needs no limit: the trial humidity rises with w and passes 100.01
-    // within two steps beyond the dry bulb, while shownRh never exceeds 100.
-    double w = store(-10.99L);
-    for (;;) {
-        const double psW = store(saturationPressure(w));
-        const double aW = store(psychrometerCoefficient(w));
-        const double pwW = store(vapourPressure(psW, aW, pressure, dryBulb, w));
-        const double trialRh = store(relativeHumidity(pwW, psDryBulb));
-        if (static_cast<long double>(trialRh) - shownRh >= 0.01L) {
-            return w;
-        }
-        w = store(static_cast<long double>(w) + 0.01L);
-    }
-}
-
 void Mixing::MixedAirCalc() {
     notify(onRecalculation, "MixedAirCalc");
     clearFloatFlags();

@@ -6,6 +6,7 @@
 #include "modules/altitude.h"
 #include "modules/controls.h"
 #include "modules/recalc_observer.h"
+#include "modules/wet_bulb_search.h"
 
 namespace plenova {
 
@@ -81,11 +82,5 @@ class Mixing {
   private:
     AltitudeSliders& altitude_;
 };
-
-// The mixed wet bulb: trial wet bulbs from -10.99 °C up in steps of 0.01 °C, each added to
-// the running double, until the relative humidity that air at `dryBulb` would have with that
-// wet bulb lies at least 0.01 percentage points above `shownRh` (0 to 100). `psDryBulb` is the
-// saturation pressure at the dry bulb, `pressure` the atmospheric pressure.
-double searchMixedWetBulb(double dryBulb, double pressure, double psDryBulb, double shownRh);
 
 }  // namespace plenova

@@ -1,0 +1,178 @@
+// Long random sessions of user actions on the control models, checked after every action.
+// PLENOVA_RANDOM_ACTIONS sets the length (default 200000), PLENOVA_SEED the seed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/fpenv.h"
+#include "modules/calculator.h"
+#include "session_invariants.h"
+
+namespace plenova {
+namespace {
+
+using plenova::testing::checkInvariants;
+using plenova::testing::checkRecalculationIsStable;
+
+long long fromEnvironment(const char* name, long long fallback) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::atoll(value) : fallback;
+}
+
+// One user action, as the window would turn it into model calls.
+class RandomUser {
+  public:
+    RandomUser(Calculator& calc, std::uint64_t seed) : calc_(calc), random_(seed) {
+        sliders_ = calc.sliders();
+    }
+
+    std::string act() {
+        Slider& s = *sliders_[pick(sliders_.size())];
+        switch (pick(9)) {
+            case 0: {  // anywhere, also outside the range (clamped)
+                const long long span = s.max() - s.min();
+                const long long to =
+                    s.min() - span / 4 + static_cast<long long>(pick(span * 3 / 2 + 1));
+                s.setPosition(to);
+                return "set " + s.name() + " " + std::to_string(to);
+            }
+            case 1:
+            case 2: {  // arrow: small step
+                const int step = pick(2) ? s.smallStep() : -s.smallStep();
+                s.setPosition(static_cast<long long>(s.position()) + step);
+                return "step " + s.name() + " " + std::to_string(step);
+            }
+            case 3: {  // page: large step
+                const int step = pick(2) ? s.largeStep() : -s.largeStep();
+                s.setPosition(static_cast<long long>(s.position()) + step);
+                return "page " + s.name() + " " + std::to_string(step);
+            }
+            case 4: {  // Home / End
+                s.setPosition(pick(2) ? s.min() : s.max());
+                return "home/end " + s.name();
+            }
+            case 5: {  // a drag through every position up to 60 away
+                const int target = s.position() + static_cast<int>(pick(121)) - 60;
+                const int direction = target >= s.position() ? 1 : -1;
+                for (int p = s.position(); p != target; p += direction) {
+                    s.setPosition(p + direction);
+                }
+                return "drag " + s.name() + " to " + std::to_string(target);
+            }
+            case 6:
+                calc_.cooling.Button1Click();
+                return "click Button1";
+            case 7:
+                calc_.heating.Button2Click();
+                return "click Button2";
+            default:
+                // A page change or a print with no printer: both only fill the report.
+                calc_.PageControlChange();
+                return "page change";
+        }
+    }
+
+  private:
+    std::size_t pick(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
+
+    Calculator& calc_;
+    std::mt19937_64 random_;
+    std::vector<Slider*> sliders_;
+};
+
+TEST(RandomSession, EveryActionKeepsTheRulesAndTheTexts) {
+    const auto seed = static_cast<std::uint64_t>(fromEnvironment("PLENOVA_SEED", 20261211));
+    const long long actions = fromEnvironment("PLENOVA_RANDOM_ACTIONS", 200000);
+    setArithmeticEnvironment();
+    Calculator calc;
+    calc.FormCreate();
+    RandomUser user(calc, seed);
+    std::vector<std::string> recent;
+    auto history = [&] {
+        std::string text = "seed " + std::to_string(seed) + ", last actions:";
+        for (const auto& a : recent) {
+            text += "\n  " + a;
+        }
+        return text;
+    };
+    for (long long i = 0; i < actions; ++i) {
+        if (recent.size() == 8) {
+            recent.erase(recent.begin());
+        }
+        try {
+            recent.push_back(user.act());
+        } catch (const std::exception& error) {
+            FAIL() << "action " << i << " raised '" << error.what() << "'; " << history();
+        }
+        const std::string fault = checkInvariants(calc);
+        ASSERT_TRUE(fault.empty()) << "after action " << i << ": " << fault << "; " << history();
+        if (i % 997 == 0) {
+            const std::string unstable = checkRecalculationIsStable(calc, false);
+            ASSERT_TRUE(unstable.empty())
+                << "after action " << i << ": " << unstable << "; " << history();
+        }
+    }
+    const std::string unstable = checkRecalculationIsStable(calc, false);
+    EXPECT_TRUE(unstable.empty()) << unstable << "; " << history();
+}
+
+// Every position of every slider, from the start state and from a few others.
+class SliderSweep : public ::testing::TestWithParam<int> {};
+
+TEST_P(SliderSweep, NoPositionRaisesOrShowsNonsense) {
+    setArithmeticEnvironment();
+    const int variant = GetParam();
+    Calculator probe;
+    const auto sliderCount = probe.sliders().size();
+    for (std::size_t index = 0; index < sliderCount; ++index) {
+        Calculator calc;
+        calc.FormCreate();
+        // The other states: extreme dry air, saturated air, zero volumes.
+        if (variant == 1) {
+            for (Slider* s : calc.sliders()) {
+                if (s->name().find("wb") != std::string::npos ||
+                    s->name().find("WetBulb") != std::string::npos) {
+                    s->setPosition(s->min());
+                }
+            }
+        } else if (variant == 2) {
+            calc.cooling.RAwbScrollBar.setPosition(500);
+            calc.heating.ScrollBarHeatReturnAirWetBulb.setPosition(600);
+            calc.mixing.ScrollBarMARAwb.setPosition(600);
+            calc.mixing.ScrollBarMAOAwb.setPosition(600);
+        } else if (variant == 3) {
+            calc.cooling.RAvolScrollBar.setPosition(0);
+            calc.heating.ScrollBarHeatRAvolume.setPosition(0);
+            calc.mixing.ScrollBarMAVol.setPosition(1);
+            calc.altitude.ScrollBarMAmAltitude.setPosition(2000);
+        }
+        Slider& s = *calc.sliders()[index];
+        for (int p = s.min(); p <= s.max(); p += (s.max() - s.min() > 5000 ? 97 : 1)) {
+            try {
+                s.setPosition(p);
+            } catch (const std::exception& error) {
+                FAIL() << s.name() << " at " << p << " raised " << error.what();
+            }
+            const std::string fault = checkInvariants(calc);
+            ASSERT_TRUE(fault.empty()) << s.name() << " at " << p << ": " << fault;
+        }
+        s.setPosition(s.max());
+        ASSERT_TRUE(checkInvariants(calc).empty()) << s.name() << " at its maximum";
+    }
+}
+
+std::string stateName(const ::testing::TestParamInfo<int>& info) {
+    static const char* const names[] = {"Start", "DryAir", "SaturatedAir",
+                                        "ZeroVolumeHighAltitude"};
+    return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(States, SliderSweep, ::testing::Values(0, 1, 2, 3), stateName);
+
+}  // namespace
+}  // namespace plenova
