@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -26,13 +25,46 @@ std::string ordered(const char* what, const Slider& low, const Slider& high) {
     return fault.str();
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Skips one or more digits from `i`; false when there is none.
+bool digits(const std::string& text, std::size_t& i) {
+    const std::size_t start = i;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+    }
+    return i > start;
+}
+
 bool isWellFormed(const std::string& text) {
     // A placeholder, or a number (optionally in exponent form, with either separator) followed
     // directly by its unit.
-    static const std::regex form("^(~|~ \u00B0C|-?[0-9]+([.,][0-9]+)?(E-?[0-9]+)?([ %kmT].*)?)$");
-    const std::string l = lower(text);
-    return std::regex_match(text, form) && l.find("nan") == std::string::npos &&
-           l.find("inf") == std::string::npos;
+    if (text == "~" || text == "~ \u00B0C") {
+        return true;
+    }
+    std::size_t i = 0;
+    if (i < text.size() && text[i] == '-') {
+        ++i;
+    }
+    if (!digits(text, i)) {
+        return false;
+    }
+    if (i < text.size() && (text[i] == '.' || text[i] == ',') && !digits(text, ++i)) {
+        return false;
+    }
+    if (i < text.size() && text[i] == 'E') {
+        ++i;
+        if (i < text.size() && text[i] == '-') {
+            ++i;
+        }
+        if (!digits(text, i)) {
+            return false;
+        }
+    }
+    const std::string unit = lower(text.substr(i));
+    const bool unitStarts = unit.empty() || unit[0] == ' ' || unit[0] == '%' || unit[0] == 'k';
+    return unitStarts && unit.find("nan") == std::string::npos &&
+           unit.find("inf") == std::string::npos;
 }
 
 }  // namespace
