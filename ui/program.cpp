@@ -15,6 +15,8 @@ PlenovaProgram::PlenovaProgram() : Plenova(calc) {
 
 void PlenovaProgram::show() {
     Plenova.adjustSize();
+    // The platform window first, so that its frame is known where the platform knows it early.
+    Plenova.winId();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = Plenova.frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -26,6 +26,9 @@ class SliderBar : public QScrollBar {
     void acceptUserInput();
 
   protected:
+    // The keys of a horizontal slider, whatever the toolkit's key direction: Left/Up and Page Up
+    // step down, Right/Down and Page Down step up, Home and End go to the ends.
+    void keyPressEvent(QKeyEvent* event) override;
     // A thumb of the style's standard length, whatever the range: the large step is a step,
     // not a page size.
     void initStyleOption(QStyleOptionSlider* option) const override;
