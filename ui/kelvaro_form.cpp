@@ -38,6 +38,7 @@ TKelvaroForm::TKelvaroForm(QWidget* mainWindow)
 }
 
 void TKelvaroForm::showModalOver(const QWidget& over) {
+    winId();  // the platform window first, so that its frame counts where the platform knows it
     QRect frame = frameGeometry();
     frame.moveCenter(over.frameGeometry().center());
     move(frame.topLeft());

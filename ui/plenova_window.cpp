@@ -127,6 +127,8 @@ void TPlenova::CloseClick() {
 void TPlenova::AboutClick() {
     if (aboutBox_ != nullptr) {
         aboutBox_->showModalOver(*this);
+        // Input goes back to the main window, also where no window manager hands it back.
+        activateWindow();
     }
 }
 
