@@ -63,6 +63,8 @@ void TPlenova::createPages() {
     TabSheet3 = new CalculationPage(heatingLayout(), calc_);
     TabSheet4 = new QWidget;
     TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
+    TabSheet4->setBackgroundRole(QPalette::Button);  // button face, as the Print page was drawn
+    TabSheet4->setAutoFillBackground(true);
     TabSheet5 = new QWidget;
     TabSheet5->setObjectName(QStringLiteral("TabSheet5"));
     MemoInstructions = new FixedTextMemo(instructionLines(), Qt::AlignLeft, TabSheet5);

@@ -35,6 +35,22 @@ class StartupTest : public QObject {
         QCOMPARE(echoDecimalSeparator(locale), separator);
     }
 
+    // Building the window puts every start position in place without running a handler; the
+    // start-up computation then runs each recalculation once, in order.
+    void buildingRunsNoHandler() {
+        setArithmeticEnvironment();
+        Calculator calc;
+        std::vector<std::string> recalculations;
+        calc.setRecalculationObserver([&](const char* name) { recalculations.emplace_back(name); });
+        TPlenova window(calc);
+        QVERIFY(recalculations.empty());
+        QCOMPARE(calc.report.QRLabelRAdb.text(), std::string("0"));
+        window.FormCreate();
+        QCOMPARE(recalculations, (std::vector<std::string>{"MixedAirCalc", "RAcalcs", "SAcalcs",
+                                                           "VolumeCalc", "HeatRAcalcs"}));
+        QCOMPARE(calc.report.QRLabelRAdb.text(), std::string("25.5 °C"));
+    }
+
     void opensReady() {
         ModalWatchdog watchdog;
         auto program = startProgram();
