@@ -101,8 +101,12 @@ void SliderBar::userMovedTo(int position) {
     // whether it is a change and runs the handler.
     runHandler(
         this, [&] { model_.setPosition(position); },
-        // An arrow or the trough held down would go on stepping while the error box is open.
-        [this] { setRepeatAction(SliderNoAction); });
+        // An arrow or the trough held down would go on stepping while the error box is open, and
+        // the button's release goes to the box: the press ends here.
+        [this] {
+            setRepeatAction(SliderNoAction);
+            setSliderDown(false);
+        });
 }
 
 void SliderBar::mirror(int position) {

@@ -99,6 +99,44 @@ class ErrorBoxTest : public QObject {
         expectProgramGoesOn();
     }
 
+    // A failure while the mouse holds the trough or the thumb ends that press: the bar neither
+    // repeats its step behind the box nor stays down after it.
+    void mouseHeldDown_data() {
+        QTest::addColumn<bool>("drag");
+        QTest::newRow("trough held") << false;
+        QTest::newRow("thumb dragged") << true;
+    }
+    void mouseHeldDown() {
+        QFETCH(bool, drag);
+        Slider& model = program->calc.cooling.RAvolScrollBar;
+        int runs = 0;
+        model.setOnChange([&runs] {
+            ++runs;
+            throw FloatError(FloatErrorKind::Overflow);
+        });
+        program->Plenova.pageControl()->setCurrentIndex(1);
+        SliderBar* bar = sliderBar(*program, "RAvolScrollBar");
+
+        SeenModal seen;
+        watchdog->expectModal(record(seen));
+        const QPoint trough(bar->width() - 40, bar->height() / 2);
+        if (drag) {
+            bar->setSliderDown(true);
+            bar->setSliderPosition(5000);
+        } else {
+            QTest::mousePress(bar, Qt::LeftButton, {}, trough);
+        }
+        QVERIFY(waitForExpectedModals(*watchdog));
+        expectErrorBox(seen, QStringLiteral("Floating point overflow."));
+        QVERIFY(!bar->isSliderDown());
+        QTest::qWait(800);  // longer than the auto-repeat's first delay
+        if (!drag) {
+            QTest::mouseRelease(bar, Qt::LeftButton, {}, trough);
+        }
+        QCOMPARE(runs, 1);
+        QCOMPARE(bar->value(), model.position());
+    }
+
     // A failure deep inside nested handlers, started by an import button.
     void importButton() {
         Calculator& calc = program->calc;
