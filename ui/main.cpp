@@ -1,7 +1,32 @@
-// Placeholder until the main window lands: starts the application and leaves at once.
+// Kelvaro Plenova: start-up and shut-down.
 #include <QApplication>
+#include <QTimer>
+
+#include "core/fpenv.h"
+#include "ui/identity.h"
+#include "ui/program.h"
+#include "ui/screenshots.h"
 
 int main(int argc, char** argv) {
+    // Before anything is computed: the dew-point placeholders rest on the invalid-operation
+    // error of this environment.
+    plenova::setArithmeticEnvironment();
+
+    // Pixels are design pixels at 96 dpi; the window is not rescaled for other densities.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QString::fromLatin1(plenova::kApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(plenova::kApplicationVersion));
+
+    plenova::PlenovaProgram program;
+    program.show();
+
+    const QString screenshots = plenova::screenshotFolder();
+    if (!screenshots.isEmpty()) {
+        QTimer::singleShot(0, &app, [&] {
+            QApplication::exit(plenova::saveScreenshots(program, screenshots) ? 0 : 1);
+        });
+    }
+    // Ends when the main window closes; nothing is saved.
+    return QApplication::exec();
 }

@@ -1,0 +1,121 @@
+// Shared by the window tests: a watchdog for modal windows, and the program under test.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "core/fpenv.h"
+#include "ui/program.h"
+#include "ui/slider_bar.h"
+
+namespace plenova::test {
+
+// Any modal window blocks an offscreen test. Every few milliseconds the watchdog looks for one:
+// a window the test announced with expectModal() is handed to the test's inspector and then
+// closed; any other is closed and recorded, and failures() makes the test fail.
+class ModalWatchdog : public QObject {
+  public:
+    ModalWatchdog() {
+        timer_.setInterval(10);
+        connect(&timer_, &QTimer::timeout, this, &ModalWatchdog::look);
+        timer_.start();
+    }
+
+    void expectModal(std::function<void(QWidget*)> inspect) {
+        expected_.push_back(std::move(inspect));
+    }
+    int pendingExpectations() const { return static_cast<int>(expected_.size()); }
+    const QStringList& unexpected() const { return unexpected_; }
+
+  private:
+    void look() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        if (expected_.empty()) {
+            unexpected_ << modal->windowTitle();
+        } else {
+            auto inspect = std::move(expected_.front());
+            expected_.pop_front();
+            inspect(modal);
+        }
+        dismiss(modal);
+    }
+
+    static void dismiss(QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+                ok->click();
+                return;
+            }
+        }
+        modal->close();
+    }
+
+    QTimer timer_;
+    std::deque<std::function<void(QWidget*)>> expected_;
+    QStringList unexpected_;
+};
+
+// What a modal window showed while it was open.
+struct SeenModal {
+    bool seen = false;
+    QString className;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QRect frame;
+    bool modal = false;
+    bool visible = false;
+};
+
+inline std::function<void(QWidget*)> record(SeenModal& seen) {
+    return [&seen](QWidget* window) {
+        seen.seen = true;
+        seen.className = QString::fromLatin1(window->metaObject()->className());
+        seen.title = window->windowTitle();
+        seen.frame = window->frameGeometry();
+        seen.modal = window->isModal();
+        seen.visible = window->isVisible();
+        if (auto* box = qobject_cast<QMessageBox*>(window)) {
+            seen.text = box->text();
+            seen.icon = box->icon();
+            seen.buttons = box->standardButtons();
+        }
+    };
+}
+
+// Waits, with the event loop running, until every announced modal window has come and gone.
+inline bool waitForExpectedModals(const ModalWatchdog& watchdog, int timeoutMs = 5000) {
+    return QTest::qWaitFor([&] { return watchdog.pendingExpectations() == 0; }, timeoutMs);
+}
+
+inline SliderBar* sliderBar(PlenovaProgram& program, const char* name) {
+    return program.Plenova.findChild<SliderBar*>(QString::fromLatin1(name));
+}
+
+inline std::unique_ptr<PlenovaProgram> startProgram() {
+    setArithmeticEnvironment();
+    return std::make_unique<PlenovaProgram>();
+}
+
+// Shows the main window and waits until it has the keyboard (shortcuts belong to the active
+// window).
+inline bool showActive(PlenovaProgram& program) {
+    program.show();
+    program.Plenova.activateWindow();
+    return QTest::qWaitForWindowActive(&program.Plenova);
+}
+
+}  // namespace plenova::test

@@ -1,0 +1,29 @@
+// The About box: the maker, the program and its version. Created hidden at start-up and kept
+// for the whole run; every AboutClick shows the same window again.
+#pragma once
+
+#include <QDialog>
+
+namespace plenova {
+
+class FixedTextMemo;
+
+class TKelvaroForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TKelvaroForm(QWidget* mainWindow);
+
+    // Centres the box over `over` and shows it modally; returns when it is closed (hidden).
+    void showModalOver(const QWidget& over);
+
+    FixedTextMemo* memo() const { return KelvaroMemo; }
+
+  protected:
+    // A box without a Cancel button: Escape does not close it.
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    FixedTextMemo* KelvaroMemo;
+};
+
+}  // namespace plenova

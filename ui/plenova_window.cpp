@@ -1,0 +1,149 @@
+#include "ui/plenova_window.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "modules/calculator.h"
+#include "ui/calculation_page.h"
+#include "ui/design_fonts.h"
+#include "ui/fixed_text_memo.h"
+#include "ui/fixed_texts.h"
+#include "ui/handler_boundary.h"
+#include "ui/identity.h"
+#include "ui/kelvaro_form.h"
+
+namespace plenova {
+
+namespace {
+
+constexpr int kClientWidth = 559;
+constexpr int kClientHeight = 406;
+// The tab control reaches just past the client area's left, right and bottom edges.
+const QRect kPageControlGeometry(-1, 8, 561, 409);
+const QRect kInstructionsGeometry(0, 0, 553, 369);
+
+// A fixed single border: close and minimise, no maximise.
+constexpr Qt::WindowFlags kMainWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+}  // namespace
+
+TPlenova::TPlenova(Calculator& calc)
+    : QMainWindow(nullptr, kMainWindowFlags),
+      calc_(calc),
+      printAction_([this] { calc_.report.QRGenerate(); }) {
+    setObjectName(QStringLiteral("Plenova"));
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    setFont(arial8());
+    createPages();
+    createMenu();
+    createConnections();
+    // The client area below the menu bar is fixed; the window follows it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TPlenova::createPages() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    PageControl = new QTabWidget(client);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->setGeometry(kPageControlGeometry);
+    PageControl->setTabPosition(QTabWidget::North);
+
+    TabSheet1 = new CalculationPage(mixingLayout(), calc_);
+    TabSheet2 = new CalculationPage(coolingLayout(), calc_);
+    TabSheet3 = new CalculationPage(heatingLayout(), calc_);
+    TabSheet4 = new QWidget;
+    TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
+    TabSheet4->setBackgroundRole(QPalette::Button);  // button face, as the Print page was drawn
+    TabSheet4->setAutoFillBackground(true);
+    TabSheet5 = new QWidget;
+    TabSheet5->setObjectName(QStringLiteral("TabSheet5"));
+    MemoInstructions = new FixedTextMemo(instructionLines(), Qt::AlignLeft, TabSheet5);
+    MemoInstructions->setObjectName(QStringLiteral("MemoInstructions"));
+    MemoInstructions->setFrameShape(QFrame::NoFrame);
+    MemoInstructions->setGeometry(kInstructionsGeometry);
+
+    PageControl->addTab(TabSheet1, QString::fromLatin1(mixingLayout().tabCaption));
+    PageControl->addTab(TabSheet2, QString::fromLatin1(coolingLayout().tabCaption));
+    PageControl->addTab(TabSheet3, QString::fromLatin1(heatingLayout().tabCaption));
+    PageControl->addTab(TabSheet4, QStringLiteral("Print"));
+    PageControl->addTab(TabSheet5, QStringLiteral("Instructions"));
+    PageControl->setCurrentWidget(TabSheet1);
+}
+
+void TPlenova::createMenu() {
+    menuBar()->setNativeMenuBar(false);  // the client area lies below a menu bar of our own
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+
+    File1 = menuBar()->addMenu(QStringLiteral("File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    Print = File1->addAction(QStringLiteral("Print"));
+    Print->setObjectName(QStringLiteral("Print"));
+    Print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Close = File1->addAction(QStringLiteral("Close"));
+    Close->setObjectName(QStringLiteral("Close"));
+    Close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+
+    // An item of the bar itself: choosing it acts at once.
+    About = menuBar()->addAction(QStringLiteral("Kelvaro"));
+    About->setObjectName(QStringLiteral("About"));
+    About->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+
+    // The shortcuts belong to the window, whichever page has the focus.
+    addActions({Print, Close, About});
+}
+
+void TPlenova::createConnections() {
+    for (CalculationPage* page : {TabSheet1, TabSheet2, TabSheet3}) {
+        page->acceptUserInput();
+    }
+    connect(TabSheet2->button("Button1"), &QPushButton::clicked, this, &TPlenova::Button1Click);
+    connect(TabSheet3->button("Button2"), &QPushButton::clicked, this, &TPlenova::Button2Click);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TPlenova::PageControlChange);
+    connect(Print, &QAction::triggered, this, &TPlenova::PrintClick);
+    connect(Close, &QAction::triggered, this, &TPlenova::CloseClick);
+    connect(About, &QAction::triggered, this, &TPlenova::AboutClick);
+}
+
+void TPlenova::FormCreate() {
+    runHandler(this, [this] { calc_.FormCreate(); });
+}
+
+void TPlenova::PrintClick() {
+    runHandler(this, [this] { printAction_(); });
+}
+
+void TPlenova::CloseClick() {
+    close();
+}
+
+void TPlenova::AboutClick() {
+    if (aboutBox_ != nullptr) {
+        aboutBox_->showModalOver(*this);
+        // Input goes back to the main window, also where no window manager hands it back.
+        activateWindow();
+    }
+}
+
+void TPlenova::PageControlChange() {
+    runHandler(this, [this] { calc_.PageControlChange(); });
+}
+
+void TPlenova::Button1Click() {
+    runHandler(this, [this] { calc_.cooling.Button1Click(); });
+}
+
+void TPlenova::Button2Click() {
+    runHandler(this, [this] { calc_.heating.Button2Click(); });
+}
+
+}  // namespace plenova

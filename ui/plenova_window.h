@@ -1,0 +1,67 @@
+// The main window: five tab pages under a menu bar. It owns every widget; the models it shows
+// (the Calculator) live beside it for the whole run.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QTabWidget;
+
+namespace plenova {
+
+class Calculator;
+class CalculationPage;
+class FixedTextMemo;
+class TKelvaroForm;
+
+class TPlenova : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Builds every control at its design values; no handler runs while it does.
+    explicit TPlenova(Calculator& calc);
+
+    // The start-up computation, run once the window is complete.
+    void FormCreate();
+
+    // The About box that AboutClick shows; created after FormCreate.
+    void setAboutBox(TKelvaroForm* box) { aboutBox_ = box; }
+
+    // The Print page, left empty here for the report page, its title box and its buttons.
+    QWidget* printTab() const { return TabSheet4; }
+    // What File > Print and Ctrl+P do; until set, the report fill alone.
+    void setPrintAction(std::function<void()> action) { printAction_ = std::move(action); }
+
+    QTabWidget* pageControl() const { return PageControl; }
+
+    // Event handlers, each run behind the error box.
+    void PrintClick();
+    void CloseClick();
+    void AboutClick();
+    void PageControlChange();
+    void Button1Click();
+    void Button2Click();
+
+  private:
+    void createPages();
+    void createMenu();
+    void createConnections();
+
+    Calculator& calc_;
+    QTabWidget* PageControl = nullptr;
+    CalculationPage* TabSheet1 = nullptr;
+    CalculationPage* TabSheet2 = nullptr;
+    CalculationPage* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    FixedTextMemo* MemoInstructions = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* Print = nullptr;
+    QAction* Close = nullptr;
+    QAction* About = nullptr;
+    TKelvaroForm* aboutBox_ = nullptr;
+    std::function<void()> printAction_;
+};
+
+}  // namespace plenova

@@ -1,0 +1,24 @@
+// The label that shows a model Label's text on a page. It sizes itself to its text with its
+// left edge fixed, as every value label of the calculation pages does.
+#pragma once
+
+#include <QLabel>
+#include <string>
+
+#include "modules/controls.h"
+
+namespace plenova {
+
+class ValueLabel : public QLabel {
+    Q_OBJECT
+  public:
+    ValueLabel(Label& model, const QFont& font, QWidget* parent);
+    ~ValueLabel() override;
+
+  private:
+    void showText(const std::string& text);
+
+    Label& model_;
+};
+
+}  // namespace plenova
