@@ -140,6 +140,7 @@ class ErrorBoxTest : public QObject {
     // A failure deep inside nested handlers, started by an import button.
     void importButton() {
         Calculator& calc = program->calc;
+        calc.cooling.RAdbScrollBar.setPosition(300);  // away from the mixed air, so it moves
         calc.setRecalculationObserver([](const char* name) {
             if (std::string(name) == "RAcalcs") {
                 throw FloatError(FloatErrorKind::Overflow);
