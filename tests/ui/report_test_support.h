@@ -1,0 +1,157 @@
+// Shared helpers of the report's UI tests: a watchdog that never lets a modal window block a
+// headless run, and readers for the PDFs the report writes (poppler's pdftotext and pdfinfo).
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <utility>
+
+namespace report_test {
+
+// Closes every modal window that appears and remembers what it said, so that a test can check
+// an expected error box and fail on an unexpected one instead of hanging.
+class ModalWatchdog : public QObject {
+  public:
+    struct Seen {
+        QString windowTitle;
+        QString text;
+    };
+
+    ModalWatchdog() {
+        timer_.setInterval(50);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { check(); });
+        timer_.start();
+    }
+
+    // The modal windows closed since the last call.
+    QList<Seen> take() { return std::exchange(seen_, {}); }
+
+    // Lets a test answer a modal window itself (a file dialog, say) instead of closing it.
+    void setHandler(std::function<bool(QWidget*)> handler) { handler_ = std::move(handler); }
+
+  private:
+    void check() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        if (handler_ && handler_(modal)) {
+            return;
+        }
+        Seen seen{modal->windowTitle(), {}};
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen.text = box->text();
+        }
+        seen_.append(seen);
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    }
+
+    QTimer timer_;
+    QList<Seen> seen_;
+    std::function<bool(QWidget*)> handler_;
+};
+
+// One word of a PDF page, in millimetres from the sheet's top-left corner.
+struct PdfWord {
+    QString text;
+    double xMin;
+    double yMin;
+    double xMax;
+    double yMax;
+    int page;
+};
+
+inline QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        qWarning("%s failed: %s", qPrintable(program),
+                 qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline QString unescapeXml(QString text) {
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    text.replace(QLatin1String("&apos;"), QLatin1String("'"));
+    text.replace(QLatin1String("&#39;"), QLatin1String("'"));
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text;
+}
+
+// Every word of the PDF with its box, read with `pdftotext -bbox`.
+inline QList<PdfWord> pdfWords(const QString& path) {
+    constexpr double kMmPerPoint = 25.4 / 72.0;
+    const QString xhtml =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    static const QRegularExpression pageOrWord(QStringLiteral(
+        R"re(<page\b|<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">(.*?)</word>)re"));
+    QList<PdfWord> words;
+    int page = 0;
+    for (auto it = pageOrWord.globalMatch(xhtml); it.hasNext();) {
+        const auto match = it.next();
+        if (match.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        words.append({unescapeXml(match.captured(5)), match.captured(1).toDouble() * kMmPerPoint,
+                      match.captured(2).toDouble() * kMmPerPoint,
+                      match.captured(3).toDouble() * kMmPerPoint,
+                      match.captured(4).toDouble() * kMmPerPoint, page});
+    }
+    return words;
+}
+
+// The word with this text whose top-left corner lies nearest to (x, y).
+inline std::optional<PdfWord> nearestWord(const QList<PdfWord>& words, const QString& text,
+                                          double x, double y) {
+    std::optional<PdfWord> best;
+    double bestDistance = 0.0;
+    for (const PdfWord& word : words) {
+        if (word.text != text) {
+            continue;
+        }
+        const double distance = std::hypot(word.xMin - x, word.yMin - y);
+        if (!best || distance < bestDistance) {
+            best = word;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+// The page count, from pdfinfo; 0 when the file is not a readable PDF.
+inline int pdfPageCount(const QString& path) {
+    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    static const QRegularExpression pages(QStringLiteral(R"(^Pages:\s+(\d+)$)"),
+                                          QRegularExpression::MultilineOption);
+    const auto match = pages.match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// The PDF's text in reading order.
+inline QString pdfText(const QString& path) {
+    return run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+}
+
+}  // namespace report_test
