@@ -22,9 +22,8 @@ std::string shortName(const std::string& labelName) {
 
 // Half a millimetre: what the eye would call "in its place" on paper.
 constexpr double kTolerance = 0.5;
-// The detail band starts below the top margin and the title band.
-constexpr double kLeft = 10.0;
-constexpr double kDetailTop = 10.0 + 9.9;
+constexpr double kLeft = report_test::kDetailLeft;
+constexpr double kDetailTop = report_test::kDetailTop;
 
 // Height of a line of Arial (ascent and descent) per point of font size, in millimetres.
 constexpr double kLineMmPerPoint = (0.905 + 0.212) * 25.4 / 72.0;
@@ -164,45 +163,9 @@ class ReportLayoutTest : public QObject {
         const auto row = [](const char* label, double x, double y) {
             QTest::newRow(label) << QString::fromStdString(shortName(label)) << x << y;
         };
-        row("QRLabelAltitude", 172.0, 0.8);
-        row("QRLabelMAvol", 51.3, 19.0);
-        row("QRLabelMAvolPerHr", 51.3, 24.8);
-        row("QRLabelMARAvolPercent", 51.3, 33.9);
-        row("QRLabelMAOAvolPercent", 148.8, 33.9);
-        row("QRLabelMARAvol", 51.3, 38.9);
-        row("QRLabelMAOAvol", 148.8, 38.9);
-        row("QRLabelMARAdb", 51.3, 43.8);
-        row("QRLabelMAOAdb", 148.8, 43.8);
-        row("QRLabelMARArh", 51.3, 48.8);
-        row("QRLabelMAOArh", 148.8, 48.8);
-        row("QRLabelMAvolLeavingPerHr", 148.8, 65.3);
-        row("QRLabelMAMAdb", 148.8, 71.9);
-        row("QRLabelMAMArh", 148.8, 77.7);
-        row("QRLabelMAMAdp", 148.8, 83.5);
-        row("QRLabelRAvol", 51.3, 106.7);
-        row("QRLabelRAvolPerHr", 51.3, 112.4);
-        row("QRLabelRAdb", 51.3, 120.7);
-        row("QRLabelSAdb", 148.8, 120.7);
-        row("QRLabelRArh", 51.3, 124.9);
-        row("QRLabelSArh", 148.8, 124.9);
-        row("QRLabelSAvolPerHr", 148.8, 143.9);
-        row("QRLabelkW", 148.8, 149.7);
-        row("QRLabelSload", 148.8, 155.4);
-        row("QRLabelLload", 148.8, 162.1);
-        row("QRLabelSHF", 148.8, 167.0);
-        row("QRLabelCondensate", 148.8, 172.8);
-        row("QRLabelHeatRAvol", 51.3, 196.8);
-        row("QRLabelHeatRAvolPerHr", 51.3, 202.6);
-        row("QRLabelHeatRAdb", 51.3, 210.0);
-        row("QRLabelHeatSAdb", 148.8, 210.0);
-        row("QRLabelHeatRArh", 51.3, 215.0);
-        row("QRLabelHeatSArh", 148.8, 215.0);
-        row("QRLabelReHeatkW", 51.3, 233.2);
-        row("QRLabelHeatSAvolPerHr", 148.8, 234.8);
-        row("QRLabelReHeatSensible", 51.3, 239.0);
-        row("QRLabelHeatkW", 148.8, 241.4);
-        row("QRLabelReHeatLatent", 51.3, 244.7);
-        row("QRLabelReheatSHF", 51.3, 250.5);
+        for (const auto& place : report_test::valuePlaces()) {
+            row(place.label, place.x, place.y);
+        }
     }
 
     // Each value label, once on the page, at its place.

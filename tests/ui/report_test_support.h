@@ -67,6 +67,62 @@ class ModalWatchdog : public QObject {
     std::function<bool(QWidget*)> handler_;
 };
 
+// Where each value label stands on the page: millimetres from the detail band's top-left
+// corner, which lies 10 mm from the sheet's left edge and 19.9 mm from its top.
+struct ValuePlace {
+    const char* label;
+    double x;
+    double y;
+};
+
+inline constexpr double kDetailLeft = 10.0;
+inline constexpr double kDetailTop = 10.0 + 9.9;
+
+inline const QList<ValuePlace>& valuePlaces() {
+    static const QList<ValuePlace> places{
+        {"QRLabelAltitude", 172.0, 0.8},
+        {"QRLabelMAvol", 51.3, 19.0},
+        {"QRLabelMAvolPerHr", 51.3, 24.8},
+        {"QRLabelMARAvolPercent", 51.3, 33.9},
+        {"QRLabelMAOAvolPercent", 148.8, 33.9},
+        {"QRLabelMARAvol", 51.3, 38.9},
+        {"QRLabelMAOAvol", 148.8, 38.9},
+        {"QRLabelMARAdb", 51.3, 43.8},
+        {"QRLabelMAOAdb", 148.8, 43.8},
+        {"QRLabelMARArh", 51.3, 48.8},
+        {"QRLabelMAOArh", 148.8, 48.8},
+        {"QRLabelMAvolLeavingPerHr", 148.8, 65.3},
+        {"QRLabelMAMAdb", 148.8, 71.9},
+        {"QRLabelMAMArh", 148.8, 77.7},
+        {"QRLabelMAMAdp", 148.8, 83.5},
+        {"QRLabelRAvol", 51.3, 106.7},
+        {"QRLabelRAvolPerHr", 51.3, 112.4},
+        {"QRLabelRAdb", 51.3, 120.7},
+        {"QRLabelSAdb", 148.8, 120.7},
+        {"QRLabelRArh", 51.3, 124.9},
+        {"QRLabelSArh", 148.8, 124.9},
+        {"QRLabelSAvolPerHr", 148.8, 143.9},
+        {"QRLabelkW", 148.8, 149.7},
+        {"QRLabelSload", 148.8, 155.4},
+        {"QRLabelLload", 148.8, 162.1},
+        {"QRLabelSHF", 148.8, 167.0},
+        {"QRLabelCondensate", 148.8, 172.8},
+        {"QRLabelHeatRAvol", 51.3, 196.8},
+        {"QRLabelHeatRAvolPerHr", 51.3, 202.6},
+        {"QRLabelHeatRAdb", 51.3, 210.0},
+        {"QRLabelHeatSAdb", 148.8, 210.0},
+        {"QRLabelHeatRArh", 51.3, 215.0},
+        {"QRLabelHeatSArh", 148.8, 215.0},
+        {"QRLabelReHeatkW", 51.3, 233.2},
+        {"QRLabelHeatSAvolPerHr", 148.8, 234.8},
+        {"QRLabelReHeatSensible", 51.3, 239.0},
+        {"QRLabelHeatkW", 148.8, 241.4},
+        {"QRLabelReHeatLatent", 51.3, 244.7},
+        {"QRLabelReheatSHF", 51.3, 250.5},
+    };
+    return places;
+}
+
 // One word of a PDF page, in millimetres from the sheet's top-left corner.
 struct PdfWord {
     QString text;
