@@ -50,32 +50,6 @@ class ReportPreviewTest : public QObject {
 
     QLineEdit* titleBox() { return page_->findChild<QLineEdit*>(QStringLiteral("EditQRtitle")); }
 
-    // Opens the preview with "Preview" and runs `whileOpen` inside its event loop; the
-    // preview is closed afterwards in any case. Returns whether "Preview" returned only after
-    // the preview had closed.
-    bool whilePreviewOpen(const std::function<void(ReportPreview*)>& whileOpen) {
-        bool closed = false;
-        QTimer::singleShot(0, page_, [&] {
-            ReportPreview* preview = page_->report().openPreview();
-            if (preview != nullptr) {
-                whileOpen(preview);
-                preview->close();
-            }
-            closed = true;
-        });
-        // A preview left open would keep "Preview" waiting: close it and let the test fail.
-        QTimer rescue;
-        rescue.setSingleShot(true);
-        connect(&rescue, &QTimer::timeout, page_, [this] {
-            if (ReportPreview* preview = page_->report().openPreview()) {
-                preview->close();
-            }
-        });
-        rescue.start(30000);
-        page_->ButtonPreviewClick();
-        return closed;
-    }
-
   private Q_SLOTS:
     void init() {
         setArithmeticEnvironment();
@@ -104,19 +78,20 @@ class ReportPreviewTest : public QObject {
         QWidget* modal = page_;
         int previewsAfterSecondClick = 0;
         std::string titleShown;
-        const bool returnedAfterClose = whilePreviewOpen([&](ReportPreview* preview) {
-            open = preview->isVisible() && preview->isWindow();
-            modality = preview->windowModality();
-            modal = QApplication::activeModalWidget();
-            QTest::mouseClick(titleBox(), Qt::LeftButton);
-            titleBox()->end(false);
-            QTest::keyClicks(titleBox(), QStringLiteral(" 2"));
-            page_->ButtonPreviewClick();
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                previewsAfterSecondClick += qobject_cast<ReportPreview*>(window) ? 1 : 0;
-            }
-            titleShown = preview->page().pageTitle();
-        });
+        const bool returnedAfterClose =
+            report_test::whilePreviewOpen(*page_, [&](ReportPreview* preview) {
+                open = preview->isVisible() && preview->isWindow();
+                modality = preview->windowModality();
+                modal = QApplication::activeModalWidget();
+                QTest::mouseClick(titleBox(), Qt::LeftButton);
+                titleBox()->end(false);
+                QTest::keyClicks(titleBox(), QStringLiteral(" 2"));
+                page_->ButtonPreviewClick();
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    previewsAfterSecondClick += qobject_cast<ReportPreview*>(window) ? 1 : 0;
+                }
+                titleShown = preview->page().pageTitle();
+            });
         QVERIFY(returnedAfterClose);
         QVERIFY(open);
         QCOMPARE(modality, Qt::NonModal);
@@ -132,7 +107,8 @@ class ReportPreviewTest : public QObject {
         const std::string filled = calc_->report.QRLabelkW.text();
         calc_->cooling.kWLabel.setText("98.765 kW");
         const QString path = dir_->filePath(QStringLiteral("shown.pdf"));
-        whilePreviewOpen([&](ReportPreview* preview) { preview->savePdfTo(path); });
+        report_test::whilePreviewOpen(*page_,
+                                      [&](ReportPreview* preview) { preview->savePdfTo(path); });
         QCOMPARE(report_test::pdfPageCount(path), 1);
         const QStringList words = pdfWordTexts(path);
         QVERIFY(!words.contains(QStringLiteral("98.765")));
@@ -150,11 +126,16 @@ class ReportPreviewTest : public QObject {
                 return false;
             }
             asked = dialog->acceptMode() == QFileDialog::AcceptSave;
-            dialog->selectFile(typed);
+            // Typed into the name box, as the user would (selectFile leaves a focused box be).
+            auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (nameBox == nullptr) {
+                return false;
+            }
+            nameBox->setText(typed);
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as "Save" would
             return true;
         });
-        whilePreviewOpen([&](ReportPreview* preview) {
+        report_test::whilePreviewOpen(*page_, [&](ReportPreview* preview) {
             preview->findChild<QPushButton*>(QStringLiteral("PreviewSavePdf"))->click();
         });
         QVERIFY(asked);

@@ -18,6 +18,9 @@
 #include <optional>
 #include <utility>
 
+#include "ui/report/print_page.h"
+#include "ui/report/report_preview.h"
+
 namespace report_test {
 
 // Closes every modal window that appears and remembers what it said, so that a test can check
@@ -66,6 +69,33 @@ class ModalWatchdog : public QObject {
     QList<Seen> seen_;
     std::function<bool(QWidget*)> handler_;
 };
+
+// Presses "Preview" on the page and runs `whileOpen` inside the preview's event loop; the
+// preview is closed afterwards in any case, so that the test goes on. Returns whether
+// "Preview" returned only after the preview had closed.
+inline bool whilePreviewOpen(plenova::PrintPage& page,
+                             const std::function<void(plenova::ReportPreview*)>& whileOpen) {
+    bool closed = false;
+    QTimer::singleShot(0, &page, [&] {
+        plenova::ReportPreview* preview = page.report().openPreview();
+        if (preview != nullptr) {
+            whileOpen(preview);
+            preview->close();
+        }
+        closed = true;
+    });
+    // A preview left open would keep "Preview" waiting: close it and let the test fail.
+    QTimer rescue;
+    rescue.setSingleShot(true);
+    QObject::connect(&rescue, &QTimer::timeout, &page, [&page] {
+        if (plenova::ReportPreview* preview = page.report().openPreview()) {
+            preview->close();
+        }
+    });
+    rescue.start(60000);
+    page.ButtonPreviewClick();
+    return closed;
+}
 
 // Where each value label stands on the page: millimetres from the detail band's top-left
 // corner, which lies 10 mm from the sheet's left edge and 19.9 mm from its top.
