@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QImage>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -233,6 +235,55 @@ inline int pdfPageCount(const QString& path) {
                                           QRegularExpression::MultilineOption);
     const auto match = pages.match(info);
     return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// The PDF's first page as a grey image at `dpi` dots per inch, rendered by pdftoppm.
+inline QImage rasterize(const QString& pdf, int dpi) {
+    const QString prefix = pdf + QStringLiteral(".raster");
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+         QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, prefix});
+    QImage image(prefix + QStringLiteral(".png"));
+    QFile::remove(prefix + QStringLiteral(".png"));
+    return image.convertToFormat(QImage::Format_Grayscale8);
+}
+
+// How far `image` is shifted against `reference` (in pixels, within +-range), found as the
+// shift with the least difference; `residual` gets that difference as a share of the
+// reference's ink.
+inline QPoint bestShift(const QImage& reference, const QImage& image, int range, double* residual) {
+    QPoint best;
+    long long bestDifference = -1;
+    long long ink = 0;
+    for (int y = 0; y < reference.height(); ++y) {
+        const uchar* row = reference.constScanLine(y);
+        for (int x = 0; x < reference.width(); ++x) {
+            ink += 255 - row[x];
+        }
+    }
+    for (int dy = -range; dy <= range; ++dy) {
+        for (int dx = -range; dx <= range; ++dx) {
+            long long difference = 0;
+            for (int y = range; y < reference.height() - range; ++y) {
+                if (y + dy < 0 || y + dy >= image.height()) {
+                    continue;
+                }
+                const uchar* a = reference.constScanLine(y);
+                const uchar* b = image.constScanLine(y + dy);
+                for (int x = range; x < reference.width() - range; ++x) {
+                    if (x + dx >= 0 && x + dx < image.width()) {
+                        difference += std::abs(int(a[x]) - int(b[x + dx]));
+                    }
+                }
+            }
+            if (bestDifference < 0 || difference < bestDifference) {
+                bestDifference = difference;
+                best = QPoint(dx, dy);
+            }
+        }
+    }
+    *residual = ink > 0 ? double(bestDifference) / double(ink) : 0.0;
+    return best;
 }
 
 // The PDF's text in reading order.
