@@ -26,15 +26,15 @@ double units(double mm) {
     return mm * kUnitsPerMm;
 }
 
-QFont reportFont(const ReportFont& spec) {
+QFont reportFont(const ReportFont& style) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     font.setHintingPreference(QFont::PreferNoHinting);
     // A pixel size in painter units: the text keeps its size in millimetres whatever the
     // device's resolution, and scales with the page.
-    font.setPixelSize(static_cast<int>(units(spec.points * kMmPerPoint) + 0.5));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPixelSize(static_cast<int>(units(style.points * kMmPerPoint) + 0.5));
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
     return font;
 }
 
