@@ -1,0 +1,34 @@
+// The page on paper and in a file: the system's default printer and PDF, both through the
+// one renderer.
+#pragma once
+
+#include <QString>
+
+class QPageLayout;
+class QRectF;
+
+namespace plenova {
+
+class ReportPage;
+
+// A4 portrait with 10 mm margins all round.
+QPageLayout reportPageLayout();
+
+// The whole sheet's rectangle for a painter on a device with this layout and resolution: the
+// painter's origin lies at the top-left corner of the printable area.
+QRectF sheetRect(const QPageLayout& layout, int resolution);
+
+// True when the system has a default printer to print on.
+bool hasDefaultPrinter();
+
+// Sends the one page straight to the system's default printer: no dialog, no progress, one
+// copy, the job titled "Plenova Results". Without a printer it does nothing and returns false.
+// Throws std::runtime_error when the job cannot be laid out or sent.
+bool printOnDefaultPrinter(const ReportPage& page);
+
+// Writes the one page as a PDF file. The file appears complete or not at all: an existing
+// file keeps its old content when the write fails. Throws std::runtime_error, describing the
+// path and the reason, when it cannot be written.
+void savePdf(const ReportPage& page, const QString& path);
+
+}  // namespace plenova
