@@ -15,6 +15,7 @@
 #include "ui/handler_boundary.h"
 #include "ui/identity.h"
 #include "ui/kelvaro_form.h"
+#include "ui/report/print_page.h"
 
 namespace plenova {
 
@@ -35,8 +36,7 @@ constexpr Qt::WindowFlags kMainWindowFlags =
 
 TPlenova::TPlenova(Calculator& calc)
     : QMainWindow(nullptr, kMainWindowFlags),
-      calc_(calc),
-      printAction_([this] { calc_.report.QRGenerate(); }) {
+      calc_(calc) {
     setObjectName(QStringLiteral("Plenova"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setFont(arial8());
@@ -61,7 +61,7 @@ void TPlenova::createPages() {
     TabSheet1 = new CalculationPage(mixingLayout(), calc_);
     TabSheet2 = new CalculationPage(coolingLayout(), calc_);
     TabSheet3 = new CalculationPage(heatingLayout(), calc_);
-    TabSheet4 = new QWidget;
+    TabSheet4 = new PrintPage(calc_);
     TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
     TabSheet4->setBackgroundRole(QPalette::Button);  // button face, as the Print page was drawn
     TabSheet4->setAutoFillBackground(true);
@@ -119,7 +119,7 @@ void TPlenova::FormCreate() {
 }
 
 void TPlenova::PrintClick() {
-    runHandler(this, [this] { printAction_(); });
+    TabSheet4->PrintClick();  // the report fill, then print; it shows its own errors
 }
 
 void TPlenova::CloseClick() {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 
 class QAction;
 class QMenu;
@@ -14,6 +13,7 @@ namespace plenova {
 class Calculator;
 class CalculationPage;
 class FixedTextMemo;
+class PrintPage;
 class TKelvaroForm;
 
 class TPlenova : public QMainWindow {
@@ -28,10 +28,8 @@ class TPlenova : public QMainWindow {
     // The About box that AboutClick shows; created after FormCreate.
     void setAboutBox(TKelvaroForm* box) { aboutBox_ = box; }
 
-    // The Print page, left empty here for the report page, its title box and its buttons.
-    QWidget* printTab() const { return TabSheet4; }
-    // What File > Print and Ctrl+P do; until set, the report fill alone.
-    void setPrintAction(std::function<void()> action) { printAction_ = std::move(action); }
+    // The Print page: the report's miniature, its title box and its buttons.
+    PrintPage* printPage() const { return TabSheet4; }
 
     QTabWidget* pageControl() const { return PageControl; }
 
@@ -53,7 +51,7 @@ class TPlenova : public QMainWindow {
     CalculationPage* TabSheet1 = nullptr;
     CalculationPage* TabSheet2 = nullptr;
     CalculationPage* TabSheet3 = nullptr;
-    QWidget* TabSheet4 = nullptr;
+    PrintPage* TabSheet4 = nullptr;
     QWidget* TabSheet5 = nullptr;
     FixedTextMemo* MemoInstructions = nullptr;
     QMenu* File1 = nullptr;
@@ -61,7 +59,6 @@ class TPlenova : public QMainWindow {
     QAction* Close = nullptr;
     QAction* About = nullptr;
     TKelvaroForm* aboutBox_ = nullptr;
-    std::function<void()> printAction_;
 };
 
 }  // namespace plenova

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "ui/report/print_page.h"
 #include "ui/value_label.h"
 #include "ui_test_support.h"
 
@@ -92,8 +93,7 @@ class LayoutTest : public QObject {
             QCOMPARE(pages->widget(i)->objectName(), QStringLiteral("TabSheet%1").arg(i + 1));
         }
         QCOMPARE(pages->currentIndex(), 0);
-        QCOMPARE(program->Plenova.printTab(), pages->widget(3));
-        QVERIFY(program->Plenova.printTab()->children().isEmpty());
+        QCOMPARE(static_cast<QWidget*>(program->Plenova.printPage()), pages->widget(3));
 
         for (int i = 1; i <= 3; ++i) {
             QWidget* panel = find<QWidget>(QStringLiteral("Panel%1").arg(i));

@@ -154,21 +154,16 @@ class ShellTest : public QObject {
         QCOMPARE(seen.title, QStringLiteral("Kelvaro"));
     }
 
+    // Ctrl+P from any page fills the report, then prints (here there is no printer: nothing
+    // more happens and nothing is shown).
     void printFromEveryPage_data() { aboutFromEveryPage_data(); }
     void printFromEveryPage() {
         QFETCH(int, page);
-        int prints = 0;
-        program->Plenova.setPrintAction([&] { ++prints; });
-        goToPage(page);
-        QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(prints, 1);
-    }
-
-    // Until the Print page provides its own, printing is the report fill.
-    void printFillsTheReport() {
         Calculator& calc = program->calc;
-        calc.cooling.RAdbScrollBar.setPosition(300);
+        calc.cooling.RAdbScrollBar.setPosition(300 + page);
         QVERIFY(calc.report.QRLabelRAdb.text() != calc.cooling.RAdbLabel.text());
+        goToPage(page);
+        calc.cooling.RAdbScrollBar.setPosition(350 + page);  // after the page change's fill
         QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(calc.report.QRLabelRAdb.text(), calc.cooling.RAdbLabel.text());
     }

@@ -8,7 +8,7 @@
 #include <QSignalBlocker>
 
 #include "modules/calculator.h"
-#include "ui/report/report_error_box.h"
+#include "ui/handler_boundary.h"
 #include "ui/report/report_miniature.h"
 
 namespace plenova {
@@ -89,11 +89,11 @@ void PrintPage::createConnections() {
 }
 
 void PrintPage::EditQRtitleChange(const QString& text) {
-    runShowingErrors(this, [&] { calc_.EditQRtitle.setText(text.toStdString()); });
+    runHandler(this, [&] { calc_.EditQRtitle.setText(text.toStdString()); });
 }
 
 void PrintPage::PrintClick() {
-    runShowingErrors(this, [this] {
+    runHandler(this, [this] {
         calc_.report.QRGenerate();
         QuickRep_.print();
     });
@@ -104,7 +104,7 @@ void PrintPage::ButtonPrintClick() {
 }
 
 void PrintPage::ButtonPreviewClick() {
-    runShowingErrors(this, [this] { QuickRep_.preview(); });
+    runHandler(this, [this] { QuickRep_.preview(); });
 }
 
 }  // namespace plenova

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "ui/report/report_error_box.h"
+#include "ui/handler_boundary.h"
 #include "ui/report/report_output.h"
 #include "ui/report/report_template.h"
 
@@ -82,7 +82,7 @@ ReportPreview::ReportPreview(ReportPage page, QWidget* parent)
 }
 
 void ReportPreview::printShownPage() {
-    runShowingErrors(this, [this] { printOnDefaultPrinter(page_); });
+    runHandler(this, [this] { printOnDefaultPrinter(page_); });
 }
 
 void ReportPreview::saveAsPdf() {
@@ -99,7 +99,7 @@ void ReportPreview::saveAsPdf() {
 }
 
 void ReportPreview::savePdfTo(const QString& path) {
-    runShowingErrors(this, [&] { savePdf(page_, path); });
+    runHandler(this, [&] { savePdf(page_, path); });
 }
 
 }  // namespace plenova
