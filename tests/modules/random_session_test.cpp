@@ -1,5 +1,6 @@
 // Long random sessions of user actions on the control models, checked after every action.
-// PLENOVA_RANDOM_ACTIONS sets the length (default 200000), PLENOVA_SEED the seed.
+// Four sessions with seeds of their own share PLENOVA_RANDOM_ACTIONS actions (default 200000);
+// PLENOVA_SEED replaces the first seed.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -85,9 +86,13 @@ class RandomUser {
     std::vector<Slider*> sliders_;
 };
 
-TEST(RandomSession, EveryActionKeepsTheRulesAndTheTexts) {
-    const auto seed = static_cast<std::uint64_t>(fromEnvironment("PLENOVA_SEED", 20261211));
-    const long long actions = fromEnvironment("PLENOVA_RANDOM_ACTIONS", 200000);
+class RandomSession : public ::testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(RandomSession, EveryActionKeepsTheRulesAndTheTexts) {
+    const std::uint64_t seed =
+        GetParam() == 1 ? static_cast<std::uint64_t>(fromEnvironment("PLENOVA_SEED", 1))
+                        : GetParam();
+    const long long actions = fromEnvironment("PLENOVA_RANDOM_ACTIONS", 200000) / 4;
     setArithmeticEnvironment();
     Calculator calc;
     calc.FormCreate();
@@ -120,6 +125,8 @@ TEST(RandomSession, EveryActionKeepsTheRulesAndTheTexts) {
     const std::string unstable = checkRecalculationIsStable(calc, false);
     EXPECT_TRUE(unstable.empty()) << unstable << "; " << history();
 }
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomSession, ::testing::Values(1, 20261211, 7, 4242));
 
 // Every position of every slider, from the start state and from a few others.
 class SliderSweep : public ::testing::TestWithParam<int> {};
