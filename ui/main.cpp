@@ -1,5 +1,6 @@
 // Kelvaro Plenova: start-up and shut-down.
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include "core/fpenv.h"
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(plenova::kApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(plenova::kApplicationVersion));
+    // The installed icon, where the desktop's icon theme has it.
+    QApplication::setDesktopFileName(QStringLiteral("com.kelvaro.Plenova"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.kelvaro.Plenova")));
 
     plenova::PlenovaProgram program;
     program.show();
