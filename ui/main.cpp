@@ -6,6 +6,7 @@
 #include "ui/identity.h"
 #include "ui/program.h"
 #include "ui/screenshots.h"
+#include "ui/startup_probe.h"
 
 int main(int argc, char** argv) {
     // Before anything is computed: the dew-point placeholders rest on the invalid-operation
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(plenova::kApplicationVersion));
 
     plenova::PlenovaProgram program;
+    if (plenova::startupProbeRequested()) {
+        plenova::reportFirstPaintAndQuit(program.Plenova);
+    }
     program.show();
 
     const QString screenshots = plenova::screenshotFolder();
