@@ -7,6 +7,7 @@
 #include "ui/identity.h"
 #include "ui/program.h"
 #include "ui/screenshots.h"
+#include "ui/startup_probe.h"
 
 int main(int argc, char** argv) {
     // Before anything is computed: the dew-point placeholders rest on the invalid-operation
@@ -23,6 +24,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.kelvaro.Plenova")));
 
     plenova::PlenovaProgram program;
+    if (plenova::startupProbeRequested()) {
+        plenova::reportFirstPaintAndQuit(program.Plenova);
+    }
     program.show();
 
     const QString screenshots = plenova::screenshotFolder();

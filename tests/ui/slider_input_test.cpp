@@ -3,7 +3,6 @@
 // sets a model slider moves its scroll bar without running anything twice, and the altitude
 // rule holds when the user moves any of the three altitude sliders.
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <vector>
@@ -27,21 +26,6 @@ struct HandlerLog {
 };
 
 enum class Input { Key, Click };
-
-// Where on a horizontal scroll bar a click lands on a given part.
-QPoint pointOn(QScrollBar* bar, QStyle::SubControl part) {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = 0;  // the bar draws a thumb of standard length
-    option.subControls = QStyle::SC_All;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
-}
 
 }  // namespace
 

@@ -1,10 +1,12 @@
 // Start-up: the state the window opens in, the echo separator taken from the regional
 // settings, and the real program run from start to end (its screenshot aid saves every page
-// and the About box, then quits).
+// and the About box, then quits; its start-up probe reports, then quits).
+#include <QDateTime>
 #include <QDir>
 #include <QImage>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +94,26 @@ class StartupTest : public QObject {
         }
         const QImage about(QDir(folder.path()).filePath(QStringLiteral("about.png")));
         QCOMPARE(about.size(), QSize(361, 256));
+    }
+
+    // The start-up probe that bench/measure-window reads: one line, the whole microseconds
+    // since the launch time it was given, then the program ends of itself.
+    void startupProbeReportsAndEnds() {
+        QProcess plenova;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        const qint64 launch = QDateTime::currentMSecsSinceEpoch() * 1000;
+        environment.insert(QStringLiteral("PLENOVA_STARTUP_PROBE"), QString::number(launch));
+        plenova.setProcessEnvironment(environment);
+        plenova.start(QStringLiteral(PLENOVA_EXECUTABLE), {});
+        QVERIFY(plenova.waitForFinished(60000));
+        QCOMPARE(plenova.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(plenova.exitCode(), 0);
+        const QByteArray output = plenova.readAllStandardOutput();
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9]+\\n$"))
+                     .match(QString::fromLatin1(output))
+                     .hasMatch(),
+                 output.constData());
     }
 };
 

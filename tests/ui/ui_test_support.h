@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -103,6 +105,27 @@ inline bool waitForExpectedModals(const ModalWatchdog& watchdog, int timeoutMs =
 
 inline SliderBar* sliderBar(PlenovaProgram& program, const char* name) {
     return program.Plenova.findChild<SliderBar*>(QString::fromLatin1(name));
+}
+
+// Where a part of a horizontal scroll bar lies (empty where the part has no room, as the trough
+// beyond a thumb at its end).
+inline QRect partOf(QScrollBar* bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = 0;  // the bar draws a thumb of standard length
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+// Where on a horizontal scroll bar a click lands on a given part.
+inline QPoint pointOn(QScrollBar* bar, QStyle::SubControl part) {
+    return partOf(bar, part).center();
 }
 
 inline std::unique_ptr<PlenovaProgram> startProgram() {
