@@ -12,21 +12,12 @@
 using namespace plenova;
 using namespace plenova::test;
 
-class ErrorBoxTest : public QObject {
+class ErrorBoxTest : public ProgramTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<PlenovaProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
-
-    QString screenText(const char* label) {
-        return program->Plenova.findChild<ValueLabel*>(QString::fromLatin1(label))->text();
-    }
     void pressOn(const char* slider, int page, Qt::Key key) {
-        program->Plenova.pageControl()->setCurrentIndex(page);
-        SliderBar* bar = sliderBar(*program, slider);
-        bar->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(bar, key);
+        QTest::keyClick(focusedBar(slider, page), key);
     }
     void expectErrorBox(const SeenModal& seen, const QString& text) {
         QVERIFY(seen.seen);
@@ -49,17 +40,6 @@ class ErrorBoxTest : public QObject {
     }
 
   private Q_SLOTS:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        program = startProgram();
-        QVERIFY(showActive(*program));
-    }
-    void cleanup() {
-        program.reset();
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(", ")));
-        watchdog.reset();
-    }
-
     void sliderHandler_data() {
         QTest::addColumn<int>("kind");  // a FloatErrorKind, or -1 for another exception
         QTest::addColumn<QString>("text");
@@ -148,7 +128,7 @@ class ErrorBoxTest : public QObject {
         });
         const QString dryBulb = screenText("RAdbLabel");
         program->Plenova.pageControl()->setCurrentIndex(1);
-        auto* button = program->Plenova.findChild<QPushButton*>(QStringLiteral("Button1"));
+        auto* button = find<QPushButton>(QStringLiteral("Button1"));
 
         SeenModal seen;
         watchdog->expectModal(record(seen));

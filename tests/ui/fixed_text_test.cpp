@@ -13,32 +13,18 @@
 using namespace plenova;
 using namespace plenova::test;
 
-class FixedTextTest : public QObject {
+class FixedTextTest : public ProgramTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<PlenovaProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
-
     FixedTextMemo* instructions() {
-        return program->Plenova.findChild<FixedTextMemo*>(QStringLiteral("MemoInstructions"));
+        return find<FixedTextMemo>(QStringLiteral("MemoInstructions"));
     }
     FixedTextMemo* about() {
         return program->aboutBox().findChild<FixedTextMemo*>(QStringLiteral("KelvaroMemo"));
     }
 
   private Q_SLOTS:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        program = startProgram();
-        QVERIFY(showActive(*program));
-    }
-    void cleanup() {
-        program.reset();
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(", ")));
-        watchdog.reset();
-    }
-
     void instructionLines() {
         FixedTextMemo* memo = instructions();
         QVERIFY(memo);

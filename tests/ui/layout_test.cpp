@@ -28,29 +28,14 @@ bool isArial(const QFont& font) {
 
 }  // namespace
 
-class LayoutTest : public QObject {
+class LayoutTest : public ProgramTest {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<PlenovaProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
-
-    template <typename W>
-    W* find(const QString& name) {
-        return program->Plenova.findChild<W*>(name);
-    }
+  public:
+    // The window starts hidden: mainWindow() checks that it is not shown before show().
+    LayoutTest() : ProgramTest(Start::Hidden) {}
 
   private Q_SLOTS:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        program = startProgram();
-    }
-    void cleanup() {
-        program.reset();
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(", ")));
-        watchdog.reset();
-    }
-
     void mainWindow() {
         TPlenova& window = program->Plenova;
         QCOMPARE(window.windowTitle(), QStringLiteral("Kelvaro Plenova"));

@@ -100,12 +100,10 @@ struct Outcome {
 
 }  // namespace
 
-class RandomWidgetSessionTest : public QObject {
+class RandomWidgetSessionTest : public ProgramTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ModalWatchdog> watchdog;
-    std::unique_ptr<PlenovaProgram> program;
     std::vector<PlacedBar> bars;
     std::vector<ShownLabel> labels;
     std::vector<ImportButton> imports;
@@ -351,9 +349,7 @@ class RandomWidgetSessionTest : public QObject {
     }
 
     void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        program = startProgram();
-        QVERIFY(showActive(*program));
+        ProgramTest::init();
         for (SliderBar* bar : program->Plenova.findChildren<SliderBar*>()) {
             bars.push_back({bar, pageOf(pages(), bar)});
         }
@@ -362,7 +358,7 @@ class RandomWidgetSessionTest : public QObject {
             QVERIFY2(labels.back().model != nullptr, qPrintable(label->objectName()));
         }
         for (const char* name : {"Button1", "Button2"}) {
-            auto* button = program->Plenova.findChild<QPushButton*>(QString::fromLatin1(name));
+            auto* button = find<QPushButton>(QString::fromLatin1(name));
             QVERIFY2(button != nullptr, name);
             imports.push_back({button, pageOf(pages(), button)});
         }
@@ -379,11 +375,10 @@ class RandomWidgetSessionTest : public QObject {
     }
 
     void cleanup() {
-        program.reset();
-        watchdog.reset();
         bars.clear();
         labels.clear();
         imports.clear();
+        ProgramTest::cleanup();
     }
 
     void everyActionKeepsTheRulesAndTheScreen() {

@@ -13,14 +13,10 @@
 
 using namespace plenova;
 
-class ReportNoPrinterTest : public QObject {
+class ReportNoPrinterTest : public report_test::PrintPageTest {
     Q_OBJECT
 
   private:
-    Calculator* calc_ = nullptr;
-    PrintPage* page_ = nullptr;
-    report_test::ModalWatchdog watchdog_;
-
     QList<QWidget*> visibleWindows() {
         QList<QWidget*> windows;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -35,21 +31,6 @@ class ReportNoPrinterTest : public QObject {
     void initTestCase() {
         QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "a printer is reachable");
         QVERIFY(QPrinterInfo::availablePrinterNames().isEmpty());
-    }
-
-    void init() {
-        setArithmeticEnvironment();
-        calc_ = new Calculator;
-        calc_->FormCreate();
-        page_ = new PrintPage(*calc_);
-        page_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page_));
-    }
-
-    void cleanup() {
-        delete page_;
-        delete calc_;
-        QVERIFY(watchdog_.take().isEmpty());
     }
 
     void printDoesNothingVisible_data() {
@@ -92,11 +73,8 @@ class ReportNoPrinterTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    // A CUPS server that does not exist: a system without any printer, whatever this machine
-    // has installed.
-    qputenv("CUPS_SERVER", "/nonexistent/plenova-tests/cups.sock");
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
+    // A system without any printer, whatever this machine has installed.
+    report_test::cutOffPrinters();
     QApplication app(argc, argv);
     QTEST_SET_MAIN_SOURCE_PATH
     ReportNoPrinterTest test;

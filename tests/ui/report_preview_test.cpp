@@ -39,35 +39,22 @@ QStringList pdfWordTexts(const QString& path) {
 
 }  // namespace
 
-class ReportPreviewTest : public QObject {
+class ReportPreviewTest : public report_test::PrintPageTest {
     Q_OBJECT
 
   private:
-    Calculator* calc_ = nullptr;
-    PrintPage* page_ = nullptr;
     QTemporaryDir* dir_ = nullptr;
-    report_test::ModalWatchdog watchdog_;
-
-    QLineEdit* titleBox() { return page_->findChild<QLineEdit*>(QStringLiteral("EditQRtitle")); }
 
   private Q_SLOTS:
     void init() {
-        setArithmeticEnvironment();
-        calc_ = new Calculator;
-        calc_->FormCreate();
-        page_ = new PrintPage(*calc_);
-        page_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page_));
+        PrintPageTest::init();
         dir_ = new QTemporaryDir;
         QVERIFY(dir_->isValid());
     }
 
     void cleanup() {
-        watchdog_.setHandler(nullptr);
-        delete page_;
-        delete calc_;
+        PrintPageTest::cleanup();
         delete dir_;
-        QVERIFY(watchdog_.take().isEmpty());
     }
 
     // While the preview is open the main window takes input, another "Preview" only brings
@@ -193,9 +180,7 @@ class ReportPreviewTest : public QObject {
 
 int main(int argc, char** argv) {
     // No printer reachable: nothing these tests do can reach a real one.
-    qputenv("CUPS_SERVER", "/nonexistent/plenova-tests/cups.sock");
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
+    report_test::cutOffPrinters();
     QApplication app(argc, argv);
     QTEST_SET_MAIN_SOURCE_PATH
     ReportPreviewTest test;

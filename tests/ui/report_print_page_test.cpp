@@ -54,15 +54,14 @@ bool hasBlue(const QImage& image, QRect area) {
 
 }  // namespace
 
-class ReportPrintPageTest : public QObject {
+class ReportPrintPageTest : public report_test::PrintPageTest {
     Q_OBJECT
 
-  private:
-    Calculator* calc_ = nullptr;
-    PrintPage* page_ = nullptr;
-    report_test::ModalWatchdog watchdog_;
+  public:
+    // The size the page has in the window, which the miniature and the controls are laid in.
+    ReportPrintPageTest() : PrintPageTest(QSize(561, 409)) {}
 
-    QLineEdit* titleBox() { return page_->findChild<QLineEdit*>(QStringLiteral("EditQRtitle")); }
+  private:
     QWidget* miniature() { return page_->findChild<QWidget*>(QStringLiteral("QuickRep")); }
 
     // The page at the miniature's size, drawn from the report labels as they read now; inside
@@ -92,22 +91,6 @@ class ReportPrintPageTest : public QObject {
     }
 
   private Q_SLOTS:
-    void init() {
-        setArithmeticEnvironment();
-        calc_ = new Calculator;
-        calc_->FormCreate();
-        page_ = new PrintPage(*calc_);
-        page_->resize(561, 409);
-        page_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page_));
-    }
-
-    void cleanup() {
-        delete page_;
-        delete calc_;
-        QVERIFY(watchdog_.take().isEmpty());
-    }
-
     void fillTable_data() {
         QTest::addColumn<QString>("reportLabel");
         QTest::addColumn<QString>("screenLabel");

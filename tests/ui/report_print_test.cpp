@@ -28,7 +28,7 @@ struct PrintedJob {
 
 }  // namespace
 
-class ReportPrintTest : public QObject {
+class ReportPrintTest : public report_test::PrintPageTest {
     Q_OBJECT
 
   private:
@@ -37,14 +37,9 @@ class ReportPrintTest : public QObject {
     QString pdfDir_;
     QString pageLog_;
     QStringList written_;  // the jobs' PDFs, removed at the end
-    Calculator* calc_ = nullptr;
-    PrintPage* page_ = nullptr;
-    report_test::ModalWatchdog watchdog_;
 
     // A token of this run, so that our jobs are told apart from anything else printed.
     const QString token_ = QString::number(QCoreApplication::applicationPid());
-
-    QLineEdit* titleBox() { return page_->findChild<QLineEdit*>(QStringLiteral("EditQRtitle")); }
 
     void typeTitle(const QString& title) {
         titleBox()->selectAll();
@@ -136,21 +131,6 @@ class ReportPrintTest : public QObject {
         for (const QString& pdf : written_) {
             QFile::remove(pdf);
         }
-    }
-
-    void init() {
-        setArithmeticEnvironment();
-        calc_ = new Calculator;
-        calc_->FormCreate();
-        page_ = new PrintPage(*calc_);
-        page_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page_));
-    }
-
-    void cleanup() {
-        delete page_;
-        delete calc_;
-        QVERIFY(watchdog_.take().isEmpty());
     }
 
     // File > Print, with the Print page never visited since the cooling page changed: the

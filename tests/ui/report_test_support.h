@@ -1,18 +1,22 @@
 // Shared helpers of the report's UI tests: a watchdog that never lets a modal window block a
-// headless run, and readers for the PDFs the report writes (poppler's pdftotext and pdfinfo).
+// headless run, a fixture with a Print page of its own, and readers for the PDFs the report
+// writes (poppler's pdftotext and pdfinfo).
 #pragma once
 
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <cmath>
@@ -20,6 +24,8 @@
 #include <optional>
 #include <utility>
 
+#include "core/fpenv.h"
+#include "modules/calculator.h"
 #include "ui/report/print_page.h"
 #include "ui/report/report_preview.h"
 
@@ -70,6 +76,54 @@ class ModalWatchdog : public QObject {
     QTimer timer_;
     QList<Seen> seen_;
     std::function<bool(QWidget*)> handler_;
+};
+
+// No printer is reachable, whatever this machine has installed: a CUPS server that does not
+// exist, and no printer named by the environment. Called before the application is made.
+inline void cutOffPrinters() {
+    qputenv("CUPS_SERVER", "/nonexistent/plenova-tests/cups.sock");
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+}
+
+// The base of the Print page tests: a shown Print page on a fresh calculator for every test
+// function, and a failure for any modal window the test did not take from the watchdog. QTest
+// runs these inherited init() and cleanup() slots around each test function; a test class
+// that needs more set-up declares its own and calls them.
+class PrintPageTest : public QObject {
+    Q_OBJECT
+
+  protected:
+    // `size`: the page's size before it shows; an invalid one leaves the page its own.
+    explicit PrintPageTest(QSize size = {}) : size_(size) {}
+
+    QLineEdit* titleBox() { return page_->findChild<QLineEdit*>(QStringLiteral("EditQRtitle")); }
+
+    plenova::Calculator* calc_ = nullptr;
+    plenova::PrintPage* page_ = nullptr;
+    ModalWatchdog watchdog_;
+
+  protected Q_SLOTS:
+    void init() {
+        plenova::setArithmeticEnvironment();
+        calc_ = new plenova::Calculator;
+        calc_->FormCreate();
+        page_ = new plenova::PrintPage(*calc_);
+        if (size_.isValid()) {
+            page_->resize(size_);
+        }
+        page_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page_));
+    }
+    void cleanup() {
+        watchdog_.setHandler(nullptr);  // a test's own answer to a modal window ends with it
+        delete page_;
+        delete calc_;
+        QVERIFY(watchdog_.take().isEmpty());
+    }
+
+  private:
+    QSize size_;
 };
 
 // Presses "Preview" on the page and runs `whileOpen` inside the preview's event loop; the

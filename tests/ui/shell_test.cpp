@@ -39,13 +39,10 @@ std::function<void(QWidget*)> recordAbout(SeenAbout& seen) {
 
 }  // namespace
 
-class ShellTest : public QObject {
+class ShellTest : public ProgramTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<PlenovaProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
-
     // Makes a page active and puts the focus on it, where the page has a focus stop.
     void goToPage(int page) {
         program->Plenova.pageControl()->setCurrentIndex(page);
@@ -71,17 +68,6 @@ class ShellTest : public QObject {
     }
 
   private Q_SLOTS:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        program = startProgram();
-        QVERIFY(showActive(*program));
-    }
-    void cleanup() {
-        program.reset();
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(", ")));
-        watchdog.reset();
-    }
-
     void menu() {
         QMenuBar* bar = program->Plenova.menuBar();
         const auto items = bar->actions();

@@ -29,32 +29,10 @@ enum class Input { Key, Click };
 
 }  // namespace
 
-class SliderInputTest : public QObject {
+class SliderInputTest : public ProgramTest {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<PlenovaProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
-
-    SliderBar* focusedBar(const char* name, int page) {
-        program->Plenova.pageControl()->setCurrentIndex(page);
-        SliderBar* bar = sliderBar(*program, name);
-        bar->setFocus(Qt::TabFocusReason);
-        return bar;
-    }
-
   private Q_SLOTS:
-    void init() {
-        watchdog = std::make_unique<ModalWatchdog>();
-        program = startProgram();
-        QVERIFY(showActive(*program));
-    }
-    void cleanup() {
-        program.reset();
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(", ")));
-        watchdog.reset();
-    }
-
     // Arrow keys and buttons: the small step; Page Up/Down and the trough: the large step;
     // Home/End: the ends. A step against an end runs no handler.
     void userInput_data() {
@@ -157,8 +135,7 @@ class SliderInputTest : public QObject {
         }
         // Three nested handlers and the outer one, each ending with the cooling recalculation.
         QCOMPARE(recalculations.size(), std::size_t(4 * 3));
-        QCOMPARE(program->Plenova.findChild<ValueLabel*>("RAdbLabel")->text(),
-                 QString::fromUtf8("0 °C"));
+        QCOMPARE(screenText("RAdbLabel"), QString::fromUtf8("0 °C"));
     }
 
     void codeMovesTheBarWithoutEcho() {
@@ -177,7 +154,7 @@ class SliderInputTest : public QObject {
 
     // Value labels grow and shrink with their text; the left edge stays.
     void labelsFollowTheirText() {
-        auto* label = program->Plenova.findChild<ValueLabel*>("RAvolLabel");
+        auto* label = find<ValueLabel>(QStringLiteral("RAvolLabel"));
         const QPoint topLeft = label->pos();
         const int startWidth = label->width();
         SliderBar* bar = focusedBar("RAvolScrollBar", 1);

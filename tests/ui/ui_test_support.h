@@ -1,4 +1,5 @@
-// Shared by the window tests: a watchdog for modal windows, and the program under test.
+// Shared by the window tests: a watchdog for modal windows, the program under test, and a
+// fixture that starts the program for every test function.
 #pragma once
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -18,6 +20,7 @@
 #include "core/fpenv.h"
 #include "ui/program.h"
 #include "ui/slider_bar.h"
+#include "ui/value_label.h"
 
 namespace plenova::test {
 
@@ -140,5 +143,57 @@ inline bool showActive(PlenovaProgram& program) {
     program.Plenova.activateWindow();
     return QTest::qWaitForWindowActive(&program.Plenova);
 }
+
+// The base of the window tests: a fresh program behind a fresh watchdog for every test
+// function, and a failure for any modal window the test did not announce. QTest runs these
+// inherited init() and cleanup() slots around each test function; a test class that needs
+// more set-up declares its own and calls them.
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+  public:
+    enum class Start { Shown, Hidden };  // Hidden: the test shows the window itself
+
+  protected:
+    explicit ProgramTest(Start start = Start::Shown) : start_(start) {}
+
+    template <typename W>
+    W* find(const QString& name) {
+        return program->Plenova.findChild<W*>(name);
+    }
+
+    // A value label's text as the window shows it.
+    QString screenText(const char* label) {
+        return find<ValueLabel>(QString::fromLatin1(label))->text();
+    }
+
+    // Makes a page current and gives one of its scroll bars the keyboard focus.
+    SliderBar* focusedBar(const char* name, int page) {
+        program->Plenova.pageControl()->setCurrentIndex(page);
+        SliderBar* bar = sliderBar(*program, name);
+        bar->setFocus(Qt::TabFocusReason);
+        return bar;
+    }
+
+    std::unique_ptr<ModalWatchdog> watchdog;
+    std::unique_ptr<PlenovaProgram> program;
+
+  protected Q_SLOTS:
+    void init() {
+        watchdog = std::make_unique<ModalWatchdog>();
+        program = startProgram();
+        if (start_ == Start::Shown) {
+            QVERIFY(showActive(*program));
+        }
+    }
+    void cleanup() {
+        program.reset();
+        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(", ")));
+        watchdog.reset();
+    }
+
+  private:
+    Start start_;
+};
 
 }  // namespace plenova::test
