@@ -24,7 +24,9 @@ long double heatingMoistureContent(long double pw, long double P) {
 }
 
 // A temperature slider of this page is shifted by 100 positions: position 0 is -10 °C.
-long double heatingTemperature(int position) { return (position - 100) / 10.0L; }
+long double heatingTemperature(int position) {
+    return (position - 100) / 10.0L;
+}
 
 }  // namespace
 
@@ -147,7 +149,9 @@ void Heating::reheatFigures() {
     LabelReHeatSHF.setText(fixedVia(ResultText, ReHeatSHF, 2));
 }
 
-void Heating::ScrollBarHeatRAvolumeChange() { HeatRAcalcs(); }
+void Heating::ScrollBarHeatRAvolumeChange() {
+    HeatRAcalcs();
+}
 
 void Heating::ScrollBarHeatMetersAltitudeChange() {
     altitude_.mAltScrollBar.setPosition(ScrollBarHeatMetersAltitude.position());
@@ -207,14 +211,30 @@ std::vector<Slider*> Heating::sliders() {
 }
 
 std::vector<Label*> Heating::labels() {
-    return {&LabelHeatRAvolume,        &LabelHeatRAvolPerHr,       &LabelHeatMetersAltitude,
-            &LabelHeatkPa,             &LabelHeatReturnAirDryBulb, &LabelHeatReturnAirWetBulb,
-            &LabelHeatRArh,            &LabelHeatRAdp,             &LabelHeatReturnAirX,
-            &LabelHeatRAtotalEnthalpy, &LabelHeatRAdensity,        &LabelHeatSAvol,
-            &LabelHeatSAvolPerHr,      &LabelHeatSupplyAirDryBulb, &LabelHeatSupplyAirRH,
-            &LabelHeatSAdp,            &LabelHeatSupplyAirX,       &LabelHeatSAtotalEnthalpy,
-            &LabelHeatSAdensity,       &LabelHeatkW,               &LabelHeatAirMassFlow,
-            &LabelReHeatkW,            &LabelReHeatSensible,       &LabelReHeatLatent,
+    return {&LabelHeatRAvolume,
+            &LabelHeatRAvolPerHr,
+            &LabelHeatMetersAltitude,
+            &LabelHeatkPa,
+            &LabelHeatReturnAirDryBulb,
+            &LabelHeatReturnAirWetBulb,
+            &LabelHeatRArh,
+            &LabelHeatRAdp,
+            &LabelHeatReturnAirX,
+            &LabelHeatRAtotalEnthalpy,
+            &LabelHeatRAdensity,
+            &LabelHeatSAvol,
+            &LabelHeatSAvolPerHr,
+            &LabelHeatSupplyAirDryBulb,
+            &LabelHeatSupplyAirRH,
+            &LabelHeatSAdp,
+            &LabelHeatSupplyAirX,
+            &LabelHeatSAtotalEnthalpy,
+            &LabelHeatSAdensity,
+            &LabelHeatkW,
+            &LabelHeatAirMassFlow,
+            &LabelReHeatkW,
+            &LabelReHeatSensible,
+            &LabelReHeatLatent,
             &LabelReHeatSHF};
 }
 

@@ -14,7 +14,7 @@ namespace plenova {
 class Cooling;
 
 class Heating {
-public:
+  public:
     Heating(AltitudeSliders& altitude, const Cooling& cooling, std::string& resultText);
     Heating(const Heating&) = delete;
     Heating& operator=(const Heating&) = delete;
@@ -106,7 +106,7 @@ public:
     char decimalSeparator = '.';
     RecalculationObserver onRecalculation;
 
-private:
+  private:
     std::string fixedText(long double value, int decimals, const char* suffix);
     void reheatFigures();
 

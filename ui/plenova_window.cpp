@@ -34,9 +34,7 @@ constexpr Qt::WindowFlags kMainWindowFlags =
 
 }  // namespace
 
-TPlenova::TPlenova(Calculator& calc)
-    : QMainWindow(nullptr, kMainWindowFlags),
-      calc_(calc) {
+TPlenova::TPlenova(Calculator& calc) : QMainWindow(nullptr, kMainWindowFlags), calc_(calc) {
     setObjectName(QStringLiteral("Plenova"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setFont(arial8());

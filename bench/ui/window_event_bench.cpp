@@ -7,9 +7,9 @@
 //   plenova_ui_bench [REPETITIONS]      (default 300; QT_QPA_PLATFORM defaults to offscreen)
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>

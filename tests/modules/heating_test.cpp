@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/fpenv.h"
-#include "modules/calculator.h"
 #include "driver_session.h"
+#include "modules/calculator.h"
 
 namespace plenova {
 namespace {
@@ -47,7 +47,7 @@ const Texts kStartTexts{
 using Temperatures = std::vector<int>;
 
 class HeatingPage : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setArithmeticEnvironment();
         calc.FormCreate();

@@ -89,9 +89,9 @@ class RandomUser {
 class RandomSession : public ::testing::TestWithParam<std::uint64_t> {};
 
 TEST_P(RandomSession, EveryActionKeepsTheRulesAndTheTexts) {
-    const std::uint64_t seed =
-        GetParam() == 1 ? static_cast<std::uint64_t>(fromEnvironment("PLENOVA_SEED", 1))
-                        : GetParam();
+    const std::uint64_t seed = GetParam() == 1
+                                   ? static_cast<std::uint64_t>(fromEnvironment("PLENOVA_SEED", 1))
+                                   : GetParam();
     const long long actions = fromEnvironment("PLENOVA_RANDOM_ACTIONS", 200000) / 4;
     setArithmeticEnvironment();
     Calculator calc;

@@ -25,7 +25,9 @@ std::string ordered(const char* what, const Slider& low, const Slider& high) {
     return fault.str();
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Skips one or more digits from `i`; false when there is none.
 bool digits(const std::string& text, std::size_t& i) {
