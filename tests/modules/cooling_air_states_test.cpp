@@ -7,6 +7,7 @@
 
 #include "core/fpenv.h"
 #include "modules/calculator.h"
+#include "start_texts.h"
 
 namespace plenova {
 namespace {
@@ -34,22 +35,7 @@ class CoolingAirStates : public ::testing::Test {
 };
 
 TEST_F(CoolingAirStates, InitialTexts) {
-    expectTexts({{"mAltLabel", "0 m"},
-                 {"kPaLabel", "101.325kPa"},
-                 {"RAdbLabel", "25.5 °C"},
-                 {"RAwbLabel", "18.3 °C"},
-                 {"RArhLabel", "49.4 %"},
-                 {"RAdpLabel", "14.1 °C"},
-                 {"RAkgPkgLabel", "0.0101 kg/kg"},
-                 {"RAhtotLabel", "51.3 kJ/kg"},
-                 {"RAdLabel", "1.16 kg/m³"},
-                 {"SAdbLabel", "12.7 °C"},
-                 {"SAwbLabel", "12.3 °C"},
-                 {"SArhLabel", "95.5 %"},
-                 {"SAdpLabel", "12.0 °C"},
-                 {"SAkgPkgLabel", "0.0087 kg/kg"},
-                 {"SAhtotLabel", "34.8 kJ/kg"},
-                 {"SAdLabel", "1.22 kg/m³"}});
+    expectTexts(plenova::testing::kCoolingAirStartTexts);
 }
 
 TEST_F(CoolingAirStates, Altitude2000) {

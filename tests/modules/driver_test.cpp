@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "driver_session.h"
+#include "start_texts.h"
 
 namespace plenova {
 namespace {
@@ -17,24 +18,9 @@ TEST(Driver, DumpAtStartShowsTheInitialCoolingTexts) {
     const auto run = runDriver("dump\n");
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    const std::map<std::string, std::string> expected{{"mAltLabel", "0 m"},
-                                                      {"kPaLabel", "101.325kPa"},
-                                                      {"RAdbLabel", "25.5 °C"},
-                                                      {"RAwbLabel", "18.3 °C"},
-                                                      {"RArhLabel", "49.4 %"},
-                                                      {"RAdpLabel", "14.1 °C"},
-                                                      {"RAkgPkgLabel", "0.0101 kg/kg"},
-                                                      {"RAhtotLabel", "51.3 kJ/kg"},
-                                                      {"RAdLabel", "1.16 kg/m³"},
-                                                      {"SAdbLabel", "12.7 °C"},
-                                                      {"SAwbLabel", "12.3 °C"},
-                                                      {"SArhLabel", "95.5 %"},
-                                                      {"SAdpLabel", "12.0 °C"},
-                                                      {"SAkgPkgLabel", "0.0087 kg/kg"},
-                                                      {"SAhtotLabel", "34.8 kJ/kg"},
-                                                      {"SAdLabel", "1.22 kg/m³"},
-                                                      {"RAdbScrollBar", "255"},
-                                                      {"SAwbScrollBar", "123"}};
+    const auto expected =
+        plenova::testing::withEntries(plenova::testing::kCoolingAirStartTexts,
+                                      {{"RAdbScrollBar", "255"}, {"SAwbScrollBar", "123"}});
     const auto dumped = run.dumped();
     for (const auto& [name, text] : expected) {
         ASSERT_TRUE(dumped.count(name)) << name;

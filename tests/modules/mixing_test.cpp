@@ -13,6 +13,7 @@
 #include "core/numfmt.h"
 #include "core/psychro.h"
 #include "modules/calculator.h"
+#include "start_texts.h"
 
 namespace plenova {
 namespace {
@@ -50,19 +51,7 @@ class MixingPage : public ::testing::Test {
 };
 
 TEST_F(MixingPage, DefaultTexts) {
-    expectTexts({{"LabelMAmAltitude", "0 m"},        {"LabelMAkPa", "101.325 kPa"},
-                 {"LabelMARAdb", "25.5 °C"},         {"LabelMARAwb", "18.3 °C"},
-                 {"LabelMARAdp", "14.1 °C"},         {"LabelMARArh", "49.4 %"},
-                 {"LabelMAOAdb", "35 °C"},           {"LabelMAOAwb", "25.2 °C"},
-                 {"LabelMAOAdp", "21.3 °C"},         {"LabelMAOArh", "45.0 %"},
-                 {"LabelMAvol", "0.1837 m³/s"},      {"LabelMAvolPerHr", "661.32 m³/hr"},
-                 {"LabelMARAvolPercent", "100% RA"}, {"LabelMAOAvolPercent", "0% OA"},
-                 {"LabelMARAvol", "0.1837 m³/s"},    {"LabelMAOAvol", "0 m³/s"},
-                 {"LabelMARAmf", "0.21 kg/s"},       {"LabelMAOAmf", "0.00 kg/s"},
-                 {"LabelMAMAdb", "25.5 °C"},         {"LabelMAMArh", "49.4 %"},
-                 {"LabelMAMAdp", "14.1 °C"},         {"LabelMAMAx", "0.0101 kg/kg"},
-                 {"LabelMAMAd", "1.16 kg/m³"},       {"LabelMAMAtotalh", "51.3 kJ/kg"},
-                 {"LabelMAMAwb", "18.3 °C"}});
+    expectTexts(plenova::testing::kMixingStartTexts);
     // What the cooling import reads.
     EXPECT_EQ(calc.mixing.MAMAdb, 25.5);
     EXPECT_NEAR(calc.mixing.MAMAwb, 18.31, 1e-9);
