@@ -35,11 +35,15 @@ constexpr Qt::WindowFlags kMainWindowFlags =
 }  // namespace
 
 TPlenova::TPlenova(Calculator& calc) : QMainWindow(nullptr, kMainWindowFlags), calc_(calc) {
-    const DesignApplicationFont designFont;  // before any widget inside resolves a font
     setObjectName(QStringLiteral("Plenova"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setFont(arial8());
-    createPages();
+    {
+        // No widget of the pages resolves the desktop's font on its way to the window's.
+        const DesignApplicationFont designFont;
+        createPages();
+    }
+    // The menus are windows of their own, in the desktop's font.
     createMenu();
     createConnections();
     // The client area below the menu bar is fixed; the window follows it.
