@@ -374,6 +374,9 @@ CASES = {
                                       "sadb": 150, "sawb": 150}),
     "HeatingStart": ("heating", {}),
     "HeatingAltitude1000": ("heating", {"alt": 1000}),
+    # Moved on the mixing or cooling page, the heating page recalculates first, on the cooling
+    # loads of the old altitude.
+    "HeatingAltitude1000OnLoadsAt0": ("heating", {"alt": 1000, "loads_alt": 0}),
     "SupplyEqualToReturnDryBulb": ("heating", {"sadb": 227}),
     "WetBulbEqualToDryBulbAtPosition0": ("heating", {"radb": 0, "rawb": 0}),
     "Dry30Over5": ("heating", {"radb": 400, "rawb": 150, "sadb": 400}),
@@ -390,7 +393,9 @@ def run(name, page, args):
     else:
         # A heating altitude move recalculates the cooling page first: the reheat group
         # reads the loads at the new altitude.
-        texts = heating(cooling(alt=args.get("alt", 0))[1], **args)
+        args = dict(args)
+        loads_alt = args.pop("loads_alt", args.get("alt", 0))
+        texts = heating(cooling(alt=loads_alt)[1], **args)
     print("==", name, args)
     if CHANGED_ONLY and page not in START:
         START[page] = {"mixing": mixing, "cooling": lambda: cooling()[0],
