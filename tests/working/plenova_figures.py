@@ -15,7 +15,7 @@ A text whose value lies within a millionth of a rounding boundary is marked "NEA
 figure depends on the last bits and is pinned only where the tests say why.
 """
 import sys
-from decimal import Decimal, getcontext, ROUND_HALF_EVEN
+from decimal import Decimal, getcontext, ROUND_HALF_EVEN, ROUND_HALF_UP
 from fractions import Fraction as F
 
 getcontext().prec = 40
@@ -116,19 +116,13 @@ NEAR = []
 def fixed(v, n, negative_zero=False):
     v = dbl(v)
     neg = v < 0 or (v == 0 and negative_zero)
-    a = abs(v)
-    d = dec(a) if a == 0 else Decimal(a.numerator) / Decimal(a.denominator)
-    getcontext().prec = 60
-    d = Decimal(a.numerator) / Decimal(a.denominator)
-    if a < 10:
-        s = d.quantize(Decimal(1).scaleb(-17), rounding=ROUND_HALF_EVEN)
-    else:
-        s = d.quantize(Decimal(1).scaleb(d.adjusted() - 17), rounding=ROUND_HALF_EVEN)
-    getcontext().prec = 40
-    # Half up at the n-th decimal of that digit string.
-    r = s.quantize(Decimal(1).scaleb(-n), rounding="ROUND_HALF_UP")
-    frac = (s * (10 ** n)) % 1
-    if abs(frac - Decimal("0.5")) < Decimal("1e-6"):
+    d = Decimal(float(abs(v)))  # exact: the value is a double
+    # The digit string: 17 decimals below 10, 18 significant digits from 10 up, ties to even.
+    places = -17 if d < 10 else d.adjusted() - 17
+    s = d.quantize(Decimal(1).scaleb(places), rounding=ROUND_HALF_EVEN)
+    # Then half up at the n-th decimal of that digit string.
+    r = s.quantize(Decimal(1).scaleb(-n), rounding=ROUND_HALF_UP)
+    if abs((s * (10 ** n)) % 1 - Decimal("0.5")) < Decimal("1e-6"):
         NEAR.append((float(v), n))
     return ("-" if neg else "") + format(r, "f")
 
@@ -137,21 +131,18 @@ def echo(v, sep="."):
     v = dbl(v)
     if v == 0:
         return "0"
-    neg = v < 0
-    a = abs(v)
-    getcontext().prec = 60
-    d = Decimal(a.numerator) / Decimal(a.denominator)
+    d = Decimal(float(abs(v)))
+    # 18 significant digits, ties to even, then 15, half up; no trailing zeros.
     s18 = d.quantize(Decimal(1).scaleb(d.adjusted() - 17), rounding=ROUND_HALF_EVEN)
-    s15 = s18.quantize(Decimal(1).scaleb(s18.adjusted() - 14), rounding="ROUND_HALF_UP")
-    getcontext().prec = 40
+    s15 = s18.quantize(Decimal(1).scaleb(s18.adjusted() - 14), rounding=ROUND_HALF_UP)
     s15 = s15.normalize()
     if Decimal("0.0001") <= s15 < Decimal(10) ** 15:
         text = format(s15, "f")
     else:
-        digits = str(s15.as_tuple().digits and "".join(map(str, s15.as_tuple().digits)))
-        mant = digits[0] + ("." + digits[1:] if len(digits) > 1 else "")
-        text = mant + "E" + str(s15.adjusted())
-    return ("-" if neg else "") + text.replace(".", sep)
+        digits = "".join(map(str, s15.as_tuple().digits))
+        mantissa = digits[0] + ("." + digits[1:] if len(digits) > 1 else "")
+        text = mantissa + "E" + str(s15.adjusted())
+    return ("-" if v < 0 else "") + text.replace(".", sep)
 
 
 # Mixing page.
