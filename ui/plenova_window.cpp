@@ -158,6 +158,10 @@ void TPlenova::ChartClick() {
     chartWindow_->activateWindow();
 }
 
+ChartWindow* TPlenova::chartWindow() const {
+    return chartWindow_;
+}
+
 void TPlenova::Button2Click() {
     runHandler(this, [this] { calc_.heating.Button2Click(); });
 }

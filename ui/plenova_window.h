@@ -44,7 +44,7 @@ class TPlenova : public QMainWindow {
     void Button2Click();
     // Opens the psychrometric chart, or raises it when it is open already.
     void ChartClick();
-    ChartWindow* chartWindow() const { return chartWindow_; }
+    ChartWindow* chartWindow() const;
 
   private:
     void createPages();

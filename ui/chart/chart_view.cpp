@@ -38,6 +38,7 @@ ChartPicture ChartView::picture() const {
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
+    ++paints_;
     QPainter painter(this);
     try {
         picture().paint(painter, QRectF(rect()), &grid_);

@@ -25,6 +25,7 @@ class ChartView : public QWidget {
     // The picture as the next paint draws it.
     ChartPicture picture() const;
     const ChartGrid& grid() const { return grid_; }
+    int paintCount() const { return paints_; }
 
     // The read-out text for a point of the widget; empty outside the plot.
     QString readOutAt(const QPointF& position) const;
@@ -44,6 +45,7 @@ class ChartView : public QWidget {
     chart::ChartPage active_ = chart::ChartPage::Mixing;
     mutable std::optional<chart::ChartScene> scene_;  // empty: read the pages again
     ChartGrid grid_;
+    int paints_ = 0;
 };
 
 }  // namespace plenova
