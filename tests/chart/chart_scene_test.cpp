@@ -55,22 +55,31 @@ TEST_F(Scene, StartStateShowsThePagesTexts) {
 }
 
 // Dry bulbs mix by volume share, moisture by mass flow: the mixed air lies on the segment from
-// return to outdoor air at the volume share, within the small difference between the two
-// weightings that the stream densities make.
+// return to outdoor air, at the volume share across and at the mass share up. Working, in
+// plain double arithmetic: a stream's density is (P - pw) x 1000 / (287 (273.16 + t)), its
+// vapour pressure ps(wb) - (0.00115 wb + 1) 0.00066 P (t - wb).
 TEST_F(Scene, MixedAirLiesOnTheMixingLineAtTheVolumeShare) {
+    const auto density = [](double t, double wb) {
+        const auto ps = [](double T) { return std::exp((16.78 * T - 116.9) / (237.3 + T)); };
+        const double pw = ps(wb) - (0.00115 * wb + 1) * 0.00066 * 101.325 * (t - wb);
+        return (101.325 - pw) * 1000 / (287 * (273.16 + t));
+    };
+    const double dRA = density(25.5, 18.3);
+    const double dOA = density(35.0, 25.2);
     for (int share : {0, 20, 50, 85, 100}) {
         calc.mixing.ScrollBarMApercent.setPosition(share);
         const ChartScene s = scene();
         const ChartPoint ra = s.points[kMixRA].at;
         const ChartPoint oa = s.points[kMixOA].at;
         const ChartPoint ma = s.points[kMixMA].at;
-        const double along = (ma.t - ra.t) / (oa.t - ra.t);
-        EXPECT_NEAR(along, share / 100.0, 1e-12) << share;
-        const double moistureAlong = (ma.x - ra.x) / (oa.x - ra.x);
-        EXPECT_NEAR(moistureAlong, along, 0.02) << share;
-        // On the chart that is far less than a pixel: 60 K across 600 px, 30 g/kg up 600 px.
-        const double offLine = std::fabs(moistureAlong - along) * std::fabs(oa.x - ra.x);
-        EXPECT_LT(offLine / 0.030 * 600, 1.0) << share;
+        const double volumeShare = share / 100.0;
+        const double massShare =
+            volumeShare * dOA / (volumeShare * dOA + (1 - volumeShare) * dRA);
+        EXPECT_NEAR((ma.t - ra.t) / (oa.t - ra.t), volumeShare, 1e-12) << share;
+        EXPECT_NEAR((ma.x - ra.x) / (oa.x - ra.x), massShare, 1e-9) << share;
+        // The two shares differ by under 1 %: on a 600 px chart, within 1.5 px of the line.
+        const double offLine = std::fabs(massShare - volumeShare) * std::fabs(oa.x - ra.x);
+        EXPECT_LT(offLine / 0.030 * 600, 1.5) << share;
     }
 }
 

@@ -15,6 +15,7 @@
 #include "ui/chart/chart_picture.h"
 #include "ui/chart/chart_view.h"
 #include "ui/chart/chart_window.h"
+#include "report_test_support.h"
 #include "ui_test_support.h"
 
 using namespace plenova;
@@ -27,13 +28,6 @@ namespace {
 const QColor kMixing(0xe8, 0x59, 0x0c);
 const QColor kCooling(0x19, 0x71, 0xc2);
 const QColor kHeating(0xc2, 0x25, 0x5c);
-
-QString runTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 QStringList filesUnder(const QString& folder) {
     QStringList files;
@@ -57,7 +51,9 @@ class ChartWindowTest : public ProgramTest {
         ChartWindow* window = program->Plenova.chartWindow();
         if (window != nullptr) {
             window->view()->resize(900, 650);
-            QTest::qWaitForWindowExposed(window);
+            if (!QTest::qWaitForWindowExposed(window)) {
+                return nullptr;
+            }
         }
         return window;
     }
@@ -219,7 +215,7 @@ class ChartWindowTest : public ProgramTest {
                                  "C-SA", "H-RA", "H-SA", "ADP", "50 %", "15 \u00B0C",
                                  "50 kJ/kg", "1.20 kg/m\u00B3", "Pressure 101.325 kPa at altitude 0 m",
                                  "ADP 11.9 \u00B0C", "Bypass factor 0.06   Contact factor 0.94"}) {
-            QVERIFY2(texts.contains(QString::fromUtf8(name)), name);
+            QVERIFY2(texts.contains(QString::fromUtf8(name).simplified()), name);
         }
         for (const char* colour : {"#1a3e7a", "#6c8ebf", "#5f9e5f", "#b07d48", "#a47cc0",
                                    "#e8590c", "#1971c2", "#c2255c"}) {
@@ -256,11 +252,10 @@ class ChartWindowTest : public ProgramTest {
         ChartWindow* window = openChart();
         const QString path = dir.filePath(QStringLiteral("chart.pdf"));
         window->saveTo(path);
-        const QString info = runTool(QStringLiteral("pdfinfo"), {path});
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
-                 qPrintable(info));
-        QVERIFY2(info.contains(QStringLiteral("841.89 x 595.2")), qPrintable(info));
-        const QString words = runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QCOMPARE(report_test::pdfPageCount(path), 1);
+        const QString info = report_test::run(QStringLiteral("pdfinfo"), {path});
+        QVERIFY2(info.contains(QStringLiteral("842 x 595 pts (A4)")), qPrintable(info));
+        const QString words = report_test::pdfText(path);
         QVERIFY(words.contains(QStringLiteral("Psychrometric chart")));
         QVERIFY(words.contains(QStringLiteral("Bypass factor 0.06")));
     }
