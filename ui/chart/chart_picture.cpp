@@ -114,10 +114,12 @@ QString lineLabel(const ChartLine& line) {
     return {};
 }
 
-// Writes `label` with its corner `anchor` at `at` (anchor: Qt alignment of the text's box).
-void drawText(QPainter& painter, const QPointF& at, const QString& label, Qt::Alignment anchor) {
+// The box of `label` in the painter's font, placed with its corner `anchor` (a Qt alignment of
+// the box) at `at`.
+QRectF anchoredBox(const QPainter& painter, const QPointF& at, const QString& label,
+                   Qt::Alignment anchor) {
     const QFontMetricsF metrics(painter.font());
-    QRectF box(QPointF(), QSizeF(metrics.horizontalAdvance(label) + 1, metrics.height()));
+    QRectF box(QPointF(), QSizeF(metrics.horizontalAdvance(label) + 2, metrics.height()));
     QPointF corner = at;
     if (anchor & Qt::AlignRight) {
         corner.rx() -= box.width();
@@ -130,7 +132,20 @@ void drawText(QPainter& painter, const QPointF& at, const QString& label, Qt::Al
         corner.ry() -= box.height() / 2;
     }
     box.moveTopLeft(corner);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
+    return box;
+}
+
+void drawText(QPainter& painter, const QPointF& at, const QString& label, Qt::Alignment anchor) {
+    painter.drawText(anchoredBox(painter, at, label, anchor), Qt::AlignCenter, label);
+}
+
+// A line's value on a pale ground, legible where it crosses other lines.
+void drawLabel(QPainter& painter, const QPointF& at, const QString& label, const QColor& ink,
+               Qt::Alignment anchor) {
+    const QRectF box = anchoredBox(painter, at, label, anchor);
+    painter.fillRect(box, QColor(255, 255, 255, 210));
+    painter.setPen(ink);
+    painter.drawText(box, Qt::AlignCenter, label);
 }
 
 QRectF legendArea(const QRectF& area, const QRectF& plot) {
@@ -233,37 +248,67 @@ void ChartPicture::paintGrid(QPainter& painter, const QRectF& area) const {
     painter.setFont(font(10));
     for (const ChartLine& line : lines) {
         const FamilyStyle& style = styleOf(line.family);
-        painter.setPen(style.colour.darker(130));
+        const QColor ink = style.colour.darker(140);
         const QPointF first = toPlot(line.points.front(), plot);
         const QPointF last = toPlot(line.points.back(), plot);
         switch (line.family) {
             case LineFamily::RelativeHumidity: {
-                // At the upper or right end, inside the plot.
-                const bool atTop = last.y() <= plot.top() + 1;
-                drawText(painter, last + QPointF(-3, atTop ? 2 : -1), lineLabel(line),
-                         Qt::AlignRight | (atTop ? Qt::AlignTop : Qt::AlignBottom));
-                break;
-            }
-            case LineFamily::WetBulb:
-                // Where it leaves the saturation curve, in the blank region above it.
-                drawText(painter, first + QPointF(-3, -2), lineLabel(line),
-                         Qt::AlignRight | Qt::AlignBottom);
-                break;
-            case LineFamily::Enthalpy:
-                drawText(painter, last + QPointF(-2, -2), lineLabel(line),
-                         Qt::AlignRight | Qt::AlignBottom);
-                break;
-            case LineFamily::Density: {
-                // A quarter of the way up, left of the line.
-                const ChartPoint* at = &line.points.back();
+                // Near the top, at two heights in turn so that neighbours stand apart; a curve
+                // that leaves by the right edge is labelled there.
+                const int tenth = static_cast<int>(std::lround(line.value / 10));
+                const double level = r.xMax * (tenth % 2 == 1 ? 0.93 : 0.84);
+                const ChartPoint* at = nullptr;
                 for (const ChartPoint& p : line.points) {
-                    if (p.x <= r.xMin + (r.xMax - r.xMin) * 0.3) {
+                    if (p.x >= level) {
                         at = &p;
                         break;
                     }
                 }
-                drawText(painter, toPlot(*at, plot) + QPointF(-3, 0), lineLabel(line),
-                         Qt::AlignRight | Qt::AlignVCenter);
+                if (at != nullptr) {
+                    drawLabel(painter, toPlot(*at, plot) + QPointF(-2, 0), lineLabel(line), ink,
+                              Qt::AlignRight | Qt::AlignVCenter);
+                } else {
+                    drawLabel(painter, last + QPointF(-3, -1), lineLabel(line), ink,
+                              Qt::AlignRight | Qt::AlignBottom);
+                }
+                break;
+            }
+            case LineFamily::WetBulb:
+                // Where it leaves the saturation curve, in the blank region above it.
+                drawLabel(painter, first + QPointF(-3, -2), lineLabel(line), ink,
+                          Qt::AlignRight | Qt::AlignBottom);
+                break;
+            case LineFamily::Enthalpy: {
+                if (first.y() <= plot.top() + 1) {
+                    drawLabel(painter, first + QPointF(3, 2), lineLabel(line), ink,
+                              Qt::AlignLeft | Qt::AlignTop);
+                    break;
+                }
+                // An outer scale: the line runs on past the saturation curve to its value.
+                const QPointF along = first - toPlot(line.points[1], plot);
+                const double length = std::hypot(along.x(), along.y());
+                const QPointF end = first + along * (26 / std::max(length, 1e-9));
+                if (end.x() - QFontMetricsF(painter.font()).horizontalAdvance(lineLabel(line)) <
+                    plot.left()) {
+                    break;  // no room left of the curve
+                }
+                painter.setPen(QPen(style.colour, style.width));
+                painter.drawLine(first, end);
+                drawLabel(painter, end + QPointF(-1, -1), lineLabel(line), ink,
+                          Qt::AlignRight | Qt::AlignBottom);
+                break;
+            }
+            case LineFamily::Density: {
+                // Low down, left of the line.
+                const ChartPoint* at = &line.points.back();
+                for (const ChartPoint& p : line.points) {
+                    if (p.x <= r.xMin + (r.xMax - r.xMin) * 0.12) {
+                        at = &p;
+                        break;
+                    }
+                }
+                drawLabel(painter, toPlot(*at, plot) + QPointF(-3, 0), lineLabel(line), ink,
+                          Qt::AlignRight | Qt::AlignVCenter);
                 break;
             }
             case LineFamily::Saturation:
@@ -383,21 +428,13 @@ void ChartPicture::paintProcesses(QPainter& painter, const QRectF& area) const {
             painter.setBrush(p.hollow ? QBrush(Qt::white) : QBrush(colour));
             painter.drawEllipse(centre, radius, radius);
             painter.setPen(colour.darker(115));
-            // Each page writes its tags on its own side, so that shared states stay legible.
-            switch (page) {
-                case ChartPage::Mixing:
-                    drawText(painter, centre + QPointF(6, -5), text(p.tag),
-                             Qt::AlignLeft | Qt::AlignBottom);
-                    break;
-                case ChartPage::Cooling:
-                    drawText(painter, centre + QPointF(6, 5), text(p.tag),
-                             Qt::AlignLeft | Qt::AlignTop);
-                    break;
-                case ChartPage::Heating:
-                    drawText(painter, centre + QPointF(-6, -5), text(p.tag),
-                             Qt::AlignRight | Qt::AlignBottom);
-                    break;
-            }
+            // Tags on different sides, so that states two pages share stay legible.
+            const bool right = i == chart::kMixRA || i == chart::kMixOA || i == chart::kCoolRA ||
+                               i == chart::kCoolSA || i == chart::kHeatSA;
+            const bool below = page == ChartPage::Cooling;
+            drawText(painter, centre + QPointF(right ? 6 : -6, below ? 5 : -5), text(p.tag),
+                     (right ? Qt::AlignLeft : Qt::AlignRight) |
+                         (below ? Qt::AlignTop : Qt::AlignBottom));
         }
     }
 
