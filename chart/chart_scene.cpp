@@ -23,36 +23,73 @@ std::string detail(const std::string& wetBulb, const std::string& rh, const std:
 std::vector<ProcessPoint> mixingPoints(const Mixing& m) {
     const auto moisture = [](double x) { return fixed(x, 4) + suffix::kKgPerKg; };
     return {
-        {"MARA", "RA", ChartPage::Mixing, {m.MARAdb, m.MARAx}, !(m.MARApw > 0),
-         m.LabelMARAdb.text(), moisture(m.MARAx),
+        {"MARA",
+         "RA",
+         ChartPage::Mixing,
+         {m.MARAdb, m.MARAx},
+         !(m.MARApw > 0),
+         m.LabelMARAdb.text(),
+         moisture(m.MARAx),
          detail(m.LabelMARAwb.text(), m.LabelMARArh.text(), m.LabelMARAdp.text())},
-        {"MAOA", "OA", ChartPage::Mixing, {m.MAOAdb, m.MAOAx}, !(m.MAOApw > 0),
-         m.LabelMAOAdb.text(), moisture(m.MAOAx),
+        {"MAOA",
+         "OA",
+         ChartPage::Mixing,
+         {m.MAOAdb, m.MAOAx},
+         !(m.MAOApw > 0),
+         m.LabelMAOAdb.text(),
+         moisture(m.MAOAx),
          detail(m.LabelMAOAwb.text(), m.LabelMAOArh.text(), m.LabelMAOAdp.text())},
-        {"MAMA", "MA", ChartPage::Mixing, {m.MAMAdb, m.MAMAx}, !(m.MAMApw > 0),
-         m.LabelMAMAdb.text(), m.LabelMAMAx.text(),
+        {"MAMA",
+         "MA",
+         ChartPage::Mixing,
+         {m.MAMAdb, m.MAMAx},
+         !(m.MAMApw > 0),
+         m.LabelMAMAdb.text(),
+         m.LabelMAMAx.text(),
          detail(m.LabelMAMAwb.text(), m.LabelMAMArh.text(), m.LabelMAMAdp.text())},
     };
 }
 
 std::vector<ProcessPoint> coolingPoints(const Cooling& c) {
     return {
-        {"RA", "C-RA", ChartPage::Cooling, {c.RAdb, c.RA.x}, !(c.RA.pw > 0), c.RAdbLabel.text(),
-         c.RAkgPkgLabel.text(), detail(c.RAwbLabel.text(), c.RArhLabel.text(), c.RAdpLabel.text())},
-        {"SA", "C-SA", ChartPage::Cooling, {c.SAdb, c.SA.x}, !(c.SA.pw > 0), c.SAdbLabel.text(),
-         c.SAkgPkgLabel.text(), detail(c.SAwbLabel.text(), c.SArhLabel.text(), c.SAdpLabel.text())},
+        {"RA",
+         "C-RA",
+         ChartPage::Cooling,
+         {c.RAdb, c.RA.x},
+         !(c.RA.pw > 0),
+         c.RAdbLabel.text(),
+         c.RAkgPkgLabel.text(),
+         detail(c.RAwbLabel.text(), c.RArhLabel.text(), c.RAdpLabel.text())},
+        {"SA",
+         "C-SA",
+         ChartPage::Cooling,
+         {c.SAdb, c.SA.x},
+         !(c.SA.pw > 0),
+         c.SAdbLabel.text(),
+         c.SAkgPkgLabel.text(),
+         detail(c.SAwbLabel.text(), c.SArhLabel.text(), c.SAdpLabel.text())},
     };
 }
 
 std::vector<ProcessPoint> heatingPoints(const Heating& h) {
     const bool dry = !(h.HeatRApw > 0);
     return {
-        {"HeatRA", "H-RA", ChartPage::Heating, {h.HeatRAdb, h.HeatRAx}, dry,
-         h.LabelHeatReturnAirDryBulb.text(), h.LabelHeatReturnAirX.text(),
+        {"HeatRA",
+         "H-RA",
+         ChartPage::Heating,
+         {h.HeatRAdb, h.HeatRAx},
+         dry,
+         h.LabelHeatReturnAirDryBulb.text(),
+         h.LabelHeatReturnAirX.text(),
          detail(h.LabelHeatReturnAirWetBulb.text(), h.LabelHeatRArh.text(),
                 h.LabelHeatRAdp.text())},
-        {"HeatSA", "H-SA", ChartPage::Heating, {h.HeatSAdb, h.HeatRAx}, dry,
-         h.LabelHeatSupplyAirDryBulb.text(), h.LabelHeatSupplyAirX.text(),
+        {"HeatSA",
+         "H-SA",
+         ChartPage::Heating,
+         {h.HeatSAdb, h.HeatRAx},
+         dry,
+         h.LabelHeatSupplyAirDryBulb.text(),
+         h.LabelHeatSupplyAirX.text(),
          detail("", h.LabelHeatSupplyAirRH.text(), h.LabelHeatSAdp.text())},
     };
 }

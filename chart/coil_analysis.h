@@ -9,8 +9,8 @@ namespace plenova::chart {
 
 struct CoilAnalysis {
     bool hasAdp = false;
-    ChartPoint adp;           // on the saturation curve
-    double bypassFactor = 0;  // (t_leaving - t_ADP) / (t_entering - t_ADP)
+    ChartPoint adp;            // on the saturation curve
+    double bypassFactor = 0;   // (t_leaving - t_ADP) / (t_entering - t_ADP)
     double contactFactor = 0;  // 1 - bypass factor
 };
 

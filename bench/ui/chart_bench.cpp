@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
         repaint.push_back(millisecondsSince(start));
     }
 
-    std::printf("Qt platform: %s; chart view %d x %d px\n", qPrintable(QGuiApplication::platformName()),
-                view->width(), view->height());
+    std::printf("Qt platform: %s; chart view %d x %d px\n",
+                qPrintable(QGuiApplication::platformName()), view->width(), view->height());
     std::printf("| What | Median | 90th percentile |\n|---|---:|---:|\n");
     std::printf("| First draw of the grid | %.2f ms | %.2f ms |\n", percentile(grid, 0.5),
                 percentile(grid, 0.9));

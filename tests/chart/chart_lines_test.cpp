@@ -151,12 +151,12 @@ TEST_P(ReadOut, MatchesTheAirStateEvaluation) {
     EXPECT_EQ(fixed(r.h, 1), c.h);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ReturnAir, ReadOut,
-    ::testing::Values(ReadOutCase{"SeaLevel", 0, 25.5, 0.0100604, "49.4", "18.3", "14.1", "51.3"},
-                      ReadOutCase{"TwoThousandMetres", 2000, 25.5, 0.0136447, "52.6", "18.3",
-                                  "15.1", "60.4"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(ReturnAir, ReadOut,
+                         ::testing::Values(ReadOutCase{"SeaLevel", 0, 25.5, 0.0100604, "49.4",
+                                                       "18.3", "14.1", "51.3"},
+                                           ReadOutCase{"TwoThousandMetres", 2000, 25.5, 0.0136447,
+                                                       "52.6", "18.3", "15.1", "60.4"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MoistAir, DryAirHasNoDewPoint) {
     setArithmeticEnvironment();

@@ -73,8 +73,7 @@ TEST_F(Scene, MixedAirLiesOnTheMixingLineAtTheVolumeShare) {
         const ChartPoint oa = s.points[kMixOA].at;
         const ChartPoint ma = s.points[kMixMA].at;
         const double volumeShare = share / 100.0;
-        const double massShare =
-            volumeShare * dOA / (volumeShare * dOA + (1 - volumeShare) * dRA);
+        const double massShare = volumeShare * dOA / (volumeShare * dOA + (1 - volumeShare) * dRA);
         EXPECT_NEAR((ma.t - ra.t) / (oa.t - ra.t), volumeShare, 1e-12) << share;
         EXPECT_NEAR((ma.x - ra.x) / (oa.x - ra.x), massShare, 1e-9) << share;
         // The two shares differ by under 1 %: on a 600 px chart, within 1.5 px of the line.

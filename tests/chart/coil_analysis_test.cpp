@@ -52,8 +52,8 @@ TEST_P(Coil, AdpAndBypassFactor) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, Coil,
     ::testing::Values(
-        CoilCase{"StartState", {25.5, 0.0100603746}, {12.7, 0.0087394018}, true, "11.9", "0.06",
-                 "0.94"},
+        CoilCase{
+            "StartState", {25.5, 0.0100603746}, {12.7, 0.0087394018}, true, "11.9", "0.06", "0.94"},
         CoilCase{"ConstantMoistureMeetsTheCurveAtTheDewPoint",
                  {25.5, 0.0100603746},
                  {20.0, 0.0100603746},

@@ -26,9 +26,9 @@ TEST(DriverChart, LegendAtStart) {
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> expectedNames = {
-        "MARAdb", "MARAx",  "MAOAdb",   "MAOAx",   "MAMAdb",   "MAMAx",        "RAdb",
-        "RAx",    "SAdb",   "SAx",      "HeatRAdb", "HeatRAx", "HeatSAdb",     "HeatSAx",
-        "ADP",    "BypassFactor", "ContactFactor"};
+        "MARAdb",   "MARAx",   "MAOAdb", "MAOAx",        "MAMAdb",       "MAMAx",
+        "RAdb",     "RAx",     "SAdb",   "SAx",          "HeatRAdb",     "HeatRAx",
+        "HeatSAdb", "HeatSAx", "ADP",    "BypassFactor", "ContactFactor"};
     EXPECT_EQ(names(run.out), expectedNames);
     const auto values = run.dumped();
     // The pages' start texts, and the coil worked out in coil_analysis_test.

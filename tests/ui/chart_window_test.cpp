@@ -12,10 +12,10 @@
 
 #include "chart/chart_scene.h"
 #include "modules/calculator.h"
+#include "report_test_support.h"
 #include "ui/chart/chart_picture.h"
 #include "ui/chart/chart_view.h"
 #include "ui/chart/chart_window.h"
-#include "report_test_support.h"
 #include "ui_test_support.h"
 
 using namespace plenova;
@@ -166,8 +166,8 @@ class ChartWindowTest : public ProgramTest {
                                 "dp 14.1 \u00B0C   51.3 kJ/kg"));
 
         auto* readOut = window->findChild<QLabel*>(QStringLiteral("ChartReadOut"));
-        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(view, &move);
         QCOMPARE(readOut->text(), view->readOutAt(at));
         QMouseEvent outside(QEvent::MouseMove, QPointF(2, 2), view->mapToGlobal(QPointF(2, 2)),
@@ -210,15 +210,30 @@ class ChartWindowTest : public ProgramTest {
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        for (const char* name : {"Saturation", "Relative humidity, %", "Wet bulb, \u00B0C",
-                                 "Enthalpy, kJ/kg", "Density, kg/m\u00B3", "RA", "OA", "MA", "C-RA",
-                                 "C-SA", "H-RA", "H-SA", "ADP", "50 %", "15 \u00B0C",
-                                 "50 kJ/kg", "1.20 kg/m\u00B3", "Pressure 101.325 kPa at altitude 0 m",
-                                 "ADP 11.9 \u00B0C", "Bypass factor 0.06   Contact factor 0.94"}) {
+        for (const char* name : {"Saturation",
+                                 "Relative humidity, %",
+                                 "Wet bulb, \u00B0C",
+                                 "Enthalpy, kJ/kg",
+                                 "Density, kg/m\u00B3",
+                                 "RA",
+                                 "OA",
+                                 "MA",
+                                 "C-RA",
+                                 "C-SA",
+                                 "H-RA",
+                                 "H-SA",
+                                 "ADP",
+                                 "50 %",
+                                 "15 \u00B0C",
+                                 "50 kJ/kg",
+                                 "1.20 kg/m\u00B3",
+                                 "Pressure 101.325 kPa at altitude 0 m",
+                                 "ADP 11.9 \u00B0C",
+                                 "Bypass factor 0.06   Contact factor 0.94"}) {
             QVERIFY2(texts.contains(QString::fromUtf8(name).simplified()), name);
         }
-        for (const char* colour : {"#1a3e7a", "#6c8ebf", "#5f9e5f", "#b07d48", "#a47cc0",
-                                   "#e8590c", "#1971c2", "#c2255c"}) {
+        for (const char* colour : {"#1a3e7a", "#6c8ebf", "#5f9e5f", "#b07d48", "#a47cc0", "#e8590c",
+                                   "#1971c2", "#c2255c"}) {
             QVERIFY2(strokes.contains(QString::fromLatin1(colour)), colour);
         }
     }

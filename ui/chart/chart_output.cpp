@@ -27,8 +27,9 @@ const QString kCreator = QStringLiteral("Kelvaro Plenova");
 const QString kTitle = QStringLiteral("Psychrometric chart");
 
 std::runtime_error saveFailure(const QString& path, const QString& reason) {
-    return std::runtime_error(
-        QStringLiteral("The chart could not be saved as \"%1\": %2").arg(path, reason).toStdString());
+    return std::runtime_error(QStringLiteral("The chart could not be saved as \"%1\": %2")
+                                  .arg(path, reason)
+                                  .toStdString());
 }
 
 QPageLayout chartPageLayout() {
@@ -141,8 +142,9 @@ bool printChart(const ChartPicture& picture, const QString& title) {
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        throw std::runtime_error(
-            QStringLiteral("The printer \"%1\" could not start the job").arg(target.printerName()).toStdString());
+        throw std::runtime_error(QStringLiteral("The printer \"%1\" could not start the job")
+                                     .arg(target.printerName())
+                                     .toStdString());
     }
     paintOnPage(picture, painter, printer.pageLayout(), printer.resolution());
     if (!painter.end() || printer.printerState() == QPrinter::Error) {

@@ -197,7 +197,8 @@ ChartPoint ChartPicture::fromPlot(const QPointF& pixel, const QRectF& plot) cons
 
 void ChartPicture::paint(QPainter& painter, const QRectF& area, ChartGrid* grid) const {
     if (grid != nullptr) {
-        painter.drawImage(area.topLeft(), grid->imageFor(scene_, area, painter.device()->devicePixelRatioF()));
+        painter.drawImage(area.topLeft(),
+                          grid->imageFor(scene_, area, painter.device()->devicePixelRatioF()));
     } else {
         paintGrid(painter, area);
     }
@@ -451,9 +452,10 @@ void ChartPicture::paintProcesses(QPainter& painter, const QRectF& area) const {
         const QColor colour = pageColour(page);
         painter.setPen(colour);
         painter.setFont(font(12, true));
-        drawText(painter, QPointF(legend.left(), y),
-                 QString::fromLatin1(pageName(page)) + (strong ? QStringLiteral("  \u25C0") : QString()),
-                 Qt::AlignLeft | Qt::AlignTop);
+        drawText(
+            painter, QPointF(legend.left(), y),
+            QString::fromLatin1(pageName(page)) + (strong ? QStringLiteral("  \u25C0") : QString()),
+            Qt::AlignLeft | Qt::AlignTop);
         y += 17;
         for (const ProcessPoint& p : points) {
             if (p.page != page) {

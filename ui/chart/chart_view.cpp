@@ -59,11 +59,10 @@ QString ChartView::readOutAt(const QPointF& position) const {
     const chart::PointReading r = chart::readPoint(at.t, at.x, shown.scene().pressure);
     const auto celsius = [](double value) { return fixed(value, 1) + suffix::kCelsius; };
     const std::string none = placeholder::kNoResult;
-    const std::string line = celsius(r.t) + "   " + fixed(r.x, 4) + suffix::kKgPerKg + "   " +
-                             fixed(r.rh, 1) + suffix::kPercent + "   wb " +
-                             (r.wetBulbValid ? celsius(r.wetBulb) : none) + "   dp " +
-                             (r.dewPointValid ? celsius(r.dewPoint) : none) + "   " +
-                             fixed(r.h, 1) + suffix::kKJPerKg;
+    const std::string line =
+        celsius(r.t) + "   " + fixed(r.x, 4) + suffix::kKgPerKg + "   " + fixed(r.rh, 1) +
+        suffix::kPercent + "   wb " + (r.wetBulbValid ? celsius(r.wetBulb) : none) + "   dp " +
+        (r.dewPointValid ? celsius(r.dewPoint) : none) + "   " + fixed(r.h, 1) + suffix::kKJPerKg;
     return QString::fromStdString(line);
 }
 

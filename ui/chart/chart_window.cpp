@@ -108,8 +108,9 @@ void ChartWindow::saveTo(const QString& path) {
     runHandler(this, [&] {
         ChartFileFormat format;
         if (!chartFileFormat(path, format)) {
-            throw std::runtime_error(
-                QStringLiteral("\"%1\" is not a PNG, SVG or PDF file name").arg(path).toStdString());
+            throw std::runtime_error(QStringLiteral("\"%1\" is not a PNG, SVG or PDF file name")
+                                         .arg(path)
+                                         .toStdString());
         }
         saveChart(view_->picture(), path, format);
     });
