@@ -113,15 +113,13 @@ ChartScene captureScene(const Calculator& calc) {
 
     scene.coil = analyseCoil(scene.points[kCoolRA].at, scene.points[kCoolSA].at, scene.pressure,
                              scene.range);
-    if (scene.coil.hasAdp) {
-        scene.adpText = fixed(scene.coil.adp.t, 1) + suffix::kCelsius;
-        scene.bypassFactorText = fixed(scene.coil.bypassFactor, 2);
-        scene.contactFactorText = fixed(scene.coil.contactFactor, 2);
-    } else {
-        scene.adpText = "no ADP";
-        scene.bypassFactorText = placeholder::kNoResult;
-        scene.contactFactorText = placeholder::kNoResult;
-    }
+    // Each text is built whole and moved in (GCC 12 at -O3 warns falsely about assigning a
+    // literal to a string here).
+    const CoilAnalysis& coil = scene.coil;
+    const std::string none = placeholder::kNoResult;
+    scene.adpText = coil.hasAdp ? fixed(coil.adp.t, 1) + suffix::kCelsius : std::string("no ADP");
+    scene.bypassFactorText = coil.hasAdp ? fixed(coil.bypassFactor, 2) : none;
+    scene.contactFactorText = coil.hasAdp ? fixed(coil.contactFactor, 2) : none;
 
     // The moisture axis reaches the highest plotted state, in whole steps.
     double highest = scene.coil.hasAdp ? scene.coil.adp.x : 0;
