@@ -4,6 +4,9 @@
 //   click Button1 | click Button2 press an import button
 //   dump                          every value label as NAME=TEXT, then every slider as
 //                                 NAME=POSITION, each group sorted by name
+//   chart                         what the chart's legend shows, as NAME=TEXT lines: each
+//                                 process point's dry bulb and moisture content, the ADP,
+//                                 the bypass and the contact factor
 // Blank lines and lines starting with '#' are skipped. A bad line is reported on standard
 // error with its number and ends the run with status 2. An error raised inside a handler is
 // reported on standard error the way the window's error box would show it, and the run goes on.
@@ -15,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_scene.h"
 #include "core/fpenv.h"
 #include "modules/calculator.h"
 
@@ -117,6 +121,15 @@ int main(int argc, char** argv) {
                 } else {
                     return fail("unknown button '" + args[0] + "'");
                 }
+            } else if (command == "chart") {
+                if (!args.empty()) {
+                    return fail("'chart' takes no arguments");
+                }
+                for (const auto& [name, text] :
+                     plenova::chart::legendValues(plenova::chart::captureScene(calculator))) {
+                    std::cout << name << '=' << text << '\n';
+                }
+                std::cout.flush();
             } else if (command == "dump") {
                 if (!args.empty()) {
                     return fail("'dump' takes no arguments");
