@@ -33,6 +33,7 @@ class Calculator {
 
     // The echo format's decimal separator, from the user's regional settings.
     void setDecimalSeparator(char separator);
+    char decimalSeparator() const { return mixing.decimalSeparator; }
     void setRecalculationObserver(const RecalculationObserver& observer);
 
     // Every slider and every value label of the three calculation pages.
