@@ -1,5 +1,7 @@
 // The label that shows a model Label's text on a page. It sizes itself to its text with its
-// left edge fixed, as every value label of the calculation pages does.
+// left edge fixed, as every value label of the calculation pages does. A text wider than the
+// room before the next thing on its line is drawn in a smaller size of the same font, never
+// cut short.
 #pragma once
 
 #include <QLabel>
@@ -15,10 +17,22 @@ class ValueLabel : public QLabel {
     ValueLabel(Label& model, const QFont& font, QWidget* parent);
     ~ValueLabel() override;
 
+    // The width the text may take; 0: no limit.
+    void setRoom(int pixels);
+    int room() const { return room_; }
+
+  Q_SIGNALS:
+    void doubleClicked();
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
   private:
     void showText(const std::string& text);
 
     Label& model_;
+    QFont designFont_;
+    int room_ = 0;
 };
 
 }  // namespace plenova
