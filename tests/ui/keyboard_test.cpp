@@ -46,9 +46,7 @@ class KeyboardTest : public ProgramTest {
         return all;
     }
 
-    QPushButton* button(const char* name) {
-        return find<QPushButton>(QString::fromLatin1(name));
-    }
+    QPushButton* button(const char* name) { return find<QPushButton>(QString::fromLatin1(name)); }
 
   private Q_SLOTS:
     // A focused slider is outlined in the highlight colour; the same slider without the focus

@@ -77,10 +77,14 @@ class ReportKeyboardTest : public report_test::PrintPageTest {
     void savedNameEndsInPdf_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("dotted name") << "AHU3.north" << "AHU3.north.pdf";
-        QTest::newRow("plain name") << "AHU3" << "AHU3.pdf";
-        QTest::newRow("already .pdf") << "AHU3.pdf" << "AHU3.pdf";
-        QTest::newRow("upper case") << "AHU3.PDF" << "AHU3.PDF";
+        QTest::newRow("dotted name") << "AHU3.north"
+                                     << "AHU3.north.pdf";
+        QTest::newRow("plain name") << "AHU3"
+                                    << "AHU3.pdf";
+        QTest::newRow("already .pdf") << "AHU3.pdf"
+                                      << "AHU3.pdf";
+        QTest::newRow("upper case") << "AHU3.PDF"
+                                    << "AHU3.PDF";
     }
     void savedNameEndsInPdf() {
         QFETCH(QString, typed);
@@ -109,12 +113,18 @@ class ReportKeyboardTest : public report_test::PrintPageTest {
     void withPdfSuffix_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("dotted") << "/tmp/AHU3.north" << "/tmp/AHU3.north.pdf";
-        QTest::newRow("none") << "/tmp/AHU3" << "/tmp/AHU3.pdf";
-        QTest::newRow("pdf") << "/tmp/AHU3.pdf" << "/tmp/AHU3.pdf";
-        QTest::newRow("PDF") << "/tmp/AHU3.Pdf" << "/tmp/AHU3.Pdf";
-        QTest::newRow("pdf in a folder only") << "/tmp/x.pdf/AHU3" << "/tmp/x.pdf/AHU3.pdf";
-        QTest::newRow("ends in pdf, no dot") << "/tmp/reportpdf" << "/tmp/reportpdf.pdf";
+        QTest::newRow("dotted") << "/tmp/AHU3.north"
+                                << "/tmp/AHU3.north.pdf";
+        QTest::newRow("none") << "/tmp/AHU3"
+                              << "/tmp/AHU3.pdf";
+        QTest::newRow("pdf") << "/tmp/AHU3.pdf"
+                             << "/tmp/AHU3.pdf";
+        QTest::newRow("PDF") << "/tmp/AHU3.Pdf"
+                             << "/tmp/AHU3.Pdf";
+        QTest::newRow("pdf in a folder only") << "/tmp/x.pdf/AHU3"
+                                              << "/tmp/x.pdf/AHU3.pdf";
+        QTest::newRow("ends in pdf, no dot") << "/tmp/reportpdf"
+                                             << "/tmp/reportpdf.pdf";
     }
     void withPdfSuffix() {
         QFETCH(QString, path);

@@ -59,10 +59,10 @@ class ReportTitleTest : public QObject {
                    "the cooling coil was replaced, readings taken by the site team")
             << true;
         // No space to break at: it started left of the page margin.
-        QTest::newRow("no spaces") << QStringLiteral("AHU3-north-wing-roof-plant-room-").repeated(4)
-                                   << false;
-        QTest::newRow("very long") << QStringLiteral("Supply fan and coil check ").repeated(12)
-                                   << true;
+        QTest::newRow("no spaces")
+            << QStringLiteral("AHU3-north-wing-roof-plant-room-").repeated(4) << false;
+        QTest::newRow("very long")
+            << QStringLiteral("Supply fan and coil check ").repeated(12) << true;
     }
     void longTitleWrapsThenShrinks() {
         QFETCH(QString, title);
@@ -72,11 +72,12 @@ class ReportTitleTest : public QObject {
         std::set<long> lines;
         QString text;
         for (const PdfWord& word : words) {
-            QVERIFY2(word.xMin >= kLeftMargin - kTolerance && word.xMax <= kRightMargin + kTolerance,
-                     qPrintable(QStringLiteral("%1 at x %2..%3 mm")
-                                    .arg(word.text)
-                                    .arg(word.xMin)
-                                    .arg(word.xMax)));
+            QVERIFY2(
+                word.xMin >= kLeftMargin - kTolerance && word.xMax <= kRightMargin + kTolerance,
+                qPrintable(QStringLiteral("%1 at x %2..%3 mm")
+                               .arg(word.text)
+                               .arg(word.xMin)
+                               .arg(word.xMax)));
             QVERIFY2(word.yMin >= kBandTop - kTolerance && word.yMax <= kBandBottom + kTolerance,
                      qPrintable(QStringLiteral("%1 at y %2..%3 mm")
                                     .arg(word.text)

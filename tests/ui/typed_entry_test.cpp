@@ -84,24 +84,42 @@ class TypedEntryTest : public ProgramTest {
         const int enter = int(Opening::Enter);
         const int f2 = int(Opening::F2);
         // position = value x 10^decimals + offset; m³/hr first divided by 3600.
-        QTest::newRow("mixed volume") << "ScrollBarMAVol" << "4.85" << 48500 << dbl;
-        QTest::newRow("mixing altitude") << "ScrollBarMAmAltitude" << "1500 m" << 1500 << enter;
-        QTest::newRow("outdoor share") << "ScrollBarMApercent" << "25% OA" << 25 << f2;
-        QTest::newRow("mixing RA db") << "ScrollBarMARAdb" << "23.7" << 337 << dbl;
-        QTest::newRow("mixing RA wb") << "ScrollBarMARAwb" << "20 \u00B0C" << 300 << enter;
-        QTest::newRow("mixing OA db") << "ScrollBarMAOAdb" << "40" << 500 << f2;
-        QTest::newRow("mixing OA wb") << "ScrollBarMAOAwb" << "-2.5" << 75 << dbl;
-        QTest::newRow("cooling volume") << "RAvolScrollBar" << "720 m\u00B3/hr" << 2000 << enter;
-        QTest::newRow("cooling altitude") << "mAltScrollBar" << "800" << 800 << f2;
-        QTest::newRow("cooling RA db") << "RAdbScrollBar" << "30" << 300 << dbl;
-        QTest::newRow("cooling RA wb") << "RAwbScrollBar" << "17.25" << 172 << enter;
-        QTest::newRow("cooling SA db") << "SAdbScrollBar" << "14" << 140 << f2;
-        QTest::newRow("cooling SA wb") << "SAwbScrollBar" << "11.15" << 112 << dbl;
-        QTest::newRow("heating volume") << "ScrollBarHeatRAvolume" << "5" << 50000 << enter;
-        QTest::newRow("heating altitude") << "ScrollBarHeatMetersAltitude" << "250" << 250 << f2;
-        QTest::newRow("heating RA db") << "ScrollBarHeatReturnAirDryBulb" << "21.5" << 315 << dbl;
-        QTest::newRow("heating RA wb") << "ScrollBarHeatReturnAirWetBulb" << "-10" << 0 << enter;
-        QTest::newRow("heating SA db") << "ScrollBarHeatSupplyAirDryBulb" << "35" << 450 << f2;
+        QTest::newRow("mixed volume") << "ScrollBarMAVol"
+                                      << "4.85" << 48500 << dbl;
+        QTest::newRow("mixing altitude") << "ScrollBarMAmAltitude"
+                                         << "1500 m" << 1500 << enter;
+        QTest::newRow("outdoor share") << "ScrollBarMApercent"
+                                       << "25% OA" << 25 << f2;
+        QTest::newRow("mixing RA db") << "ScrollBarMARAdb"
+                                      << "23.7" << 337 << dbl;
+        QTest::newRow("mixing RA wb") << "ScrollBarMARAwb"
+                                      << "20 \u00B0C" << 300 << enter;
+        QTest::newRow("mixing OA db") << "ScrollBarMAOAdb"
+                                      << "40" << 500 << f2;
+        QTest::newRow("mixing OA wb") << "ScrollBarMAOAwb"
+                                      << "-2.5" << 75 << dbl;
+        QTest::newRow("cooling volume") << "RAvolScrollBar"
+                                        << "720 m\u00B3/hr" << 2000 << enter;
+        QTest::newRow("cooling altitude") << "mAltScrollBar"
+                                          << "800" << 800 << f2;
+        QTest::newRow("cooling RA db") << "RAdbScrollBar"
+                                       << "30" << 300 << dbl;
+        QTest::newRow("cooling RA wb") << "RAwbScrollBar"
+                                       << "17.25" << 172 << enter;
+        QTest::newRow("cooling SA db") << "SAdbScrollBar"
+                                       << "14" << 140 << f2;
+        QTest::newRow("cooling SA wb") << "SAwbScrollBar"
+                                       << "11.15" << 112 << dbl;
+        QTest::newRow("heating volume") << "ScrollBarHeatRAvolume"
+                                        << "5" << 50000 << enter;
+        QTest::newRow("heating altitude") << "ScrollBarHeatMetersAltitude"
+                                          << "250" << 250 << f2;
+        QTest::newRow("heating RA db") << "ScrollBarHeatReturnAirDryBulb"
+                                       << "21.5" << 315 << dbl;
+        QTest::newRow("heating RA wb") << "ScrollBarHeatReturnAirWetBulb"
+                                       << "-10" << 0 << enter;
+        QTest::newRow("heating SA db") << "ScrollBarHeatSupplyAirDryBulb"
+                                       << "35" << 450 << f2;
     }
     void everySliderTakesAReading() {
         QFETCH(QString, slider);
@@ -168,13 +186,21 @@ class TypedEntryTest : public ProgramTest {
         QTest::addColumn<QString>("slider");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("garbage") << "RAdbScrollBar" << "warm" << "Not a reading: 0.0 to 50.0 \u00B0C";
-        QTest::newRow("above") << "RAdbScrollBar" << "50.1" << "Out of range: 0.0 to 50.0 \u00B0C";
-        QTest::newRow("below")
-            << "ScrollBarMARAdb" << "-10.1" << "Out of range: \u221210.0 to 50.0 \u00B0C";
-        QTest::newRow("empty") << "ScrollBarMAVol" << ""
+        QTest::newRow("garbage") << "RAdbScrollBar"
+                                 << "warm"
+                                 << "Not a reading: 0.0 to 50.0 \u00B0C";
+        QTest::newRow("above") << "RAdbScrollBar"
+                               << "50.1"
+                               << "Out of range: 0.0 to 50.0 \u00B0C";
+        QTest::newRow("below") << "ScrollBarMARAdb"
+                               << "-10.1"
+                               << "Out of range: \u221210.0 to 50.0 \u00B0C";
+        QTest::newRow("empty") << "ScrollBarMAVol"
+                               << ""
                                << "Type a reading: 0.0001 to 20.0000 m\u00B3/s";
-        QTest::newRow("wrong unit") << "mAltScrollBar" << "300 ft" << "Not a reading: 0 to 2000 m";
+        QTest::newRow("wrong unit") << "mAltScrollBar"
+                                    << "300 ft"
+                                    << "Not a reading: 0 to 2000 m";
     }
     void badReadingChangesNothing() {
         QFETCH(QString, slider);

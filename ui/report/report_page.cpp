@@ -89,8 +89,7 @@ class LabelLayout {
             return;
         }
         const double indent = centred_ ? (maxWidth_ - width_) / 2.0 : 0.0;
-        painter.fillRect(QRectF(topLeft + QPointF(indent, 0.0), QSizeF(width_, height)),
-                         Qt::white);
+        painter.fillRect(QRectF(topLeft + QPointF(indent, 0.0), QSizeF(width_, height)), Qt::white);
         painter.setPen(colour);
         for (int i = 0; i < lines; ++i) {
             layout_.lineAt(i).draw(&painter, topLeft);
@@ -136,7 +135,8 @@ void paintTitleBand(QPainter& painter, const std::string& title) {
     }
     LabelLayout label = layoutAt(size);
     // Its top 4.1 mm below the band's top, or higher where more lines need the room.
-    const double top = std::max(0.0, std::min(units(geo::kTitleTop), band.height() - label.height()));
+    const double top =
+        std::max(0.0, std::min(units(geo::kTitleTop), band.height() - label.height()));
     label.draw(painter, QPointF(band.left(), band.top() + top), band.bottom(), Qt::blue);
     painter.restore();
 }
