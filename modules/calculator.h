@@ -34,6 +34,7 @@ class Calculator {
 
     // The echo format's decimal separator, from the user's regional settings.
     void setDecimalSeparator(char separator);
+    char decimalSeparator() const { return mixing.decimalSeparator; }
     void setRecalculationObserver(const RecalculationObserver& observer);
     // Further listeners, told after the observer at the start of every recalculation (the
     // chart window repaints once the handler is done). The key removes the listener again.

@@ -1,6 +1,7 @@
 // plenova-driver: the calculator without a window, for scripted tests. Reads one command a
 // line on standard input:
 //   set <SliderName> <position>   set a slider as code would (clamped; handler if changed)
+//   type <SliderName> <text>      a typed reading ("23.7 °C"), as the window's editor takes it
 //   click Button1 | click Button2 press an import button
 //   dump                          every value label as NAME=TEXT, then every slider as
 //                                 NAME=POSITION, each group sorted by name
@@ -21,6 +22,7 @@
 #include "chart/chart_scene.h"
 #include "core/fpenv.h"
 #include "modules/calculator.h"
+#include "modules/typed_reading.h"
 
 namespace {
 
@@ -110,6 +112,26 @@ int main(int argc, char** argv) {
                     return fail("position '" + args[1] + "' is not an integer");
                 }
                 slider->setPosition(position);
+            } else if (command == "type") {
+                if (args.empty()) {
+                    return fail("'type' takes a slider name and a reading");
+                }
+                plenova::Slider* slider = calculator.findSlider(args[0]);
+                if (slider == nullptr) {
+                    return fail("unknown slider '" + args[0] + "'");
+                }
+                // The reading is the rest of the line after the name: "23.7 °C" has a space.
+                std::istringstream again(line);
+                std::string skipped;
+                std::string typed;
+                again >> skipped >> skipped;
+                std::getline(again, typed);
+                const auto reading = plenova::readTyped(*slider, typed, separator);
+                if (reading.problem != plenova::ReadingProblem::None) {
+                    return fail(args[0] + ": " +
+                                plenova::problemText(*slider, reading.problem, separator));
+                }
+                slider->setPosition(reading.position);
             } else if (command == "click") {
                 if (args.size() != 1) {
                     return fail("'click' takes a button name");

@@ -88,19 +88,20 @@ void TPlenova::createPages() {
 
 void TPlenova::createMenu() {
     menuBar()->setNativeMenuBar(false);  // the client area lies below a menu bar of our own
+    // Captions carry mnemonics: Alt+F opens "File", Alt+K chooses "Kelvaro".
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
 
-    File1 = menuBar()->addMenu(QStringLiteral("File"));
+    File1 = menuBar()->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    Print = File1->addAction(QStringLiteral("Print"));
+    Print = File1->addAction(QStringLiteral("&Print"));
     Print->setObjectName(QStringLiteral("Print"));
     Print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    Close = File1->addAction(QStringLiteral("Close"));
+    Close = File1->addAction(QStringLiteral("&Close"));
     Close->setObjectName(QStringLiteral("Close"));
     Close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
     // An item of the bar itself: choosing it acts at once.
-    About = menuBar()->addAction(QStringLiteral("Kelvaro"));
+    About = menuBar()->addAction(QStringLiteral("&Kelvaro"));
     About->setObjectName(QStringLiteral("About"));
     About->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 

@@ -78,6 +78,11 @@ bool printOnDefaultPrinter(const ReportPage& page) {
     return true;
 }
 
+QString withPdfSuffix(const QString& path) {
+    const QString suffix = QStringLiteral(".pdf");
+    return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
+}
+
 void savePdf(const ReportPage& page, const QString& path) {
     // QSaveFile writes beside the target and renames only once everything is written.
     QSaveFile file(path);
