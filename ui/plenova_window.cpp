@@ -106,9 +106,9 @@ void TPlenova::createMenu() {
     About->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
     // The chart comes after the existing items, which keep their places.
-    View1 = menuBar()->addMenu(QStringLiteral("View"));
+    View1 = menuBar()->addMenu(QStringLiteral("&View"));
     View1->setObjectName(QStringLiteral("View1"));
-    Chart = View1->addAction(QStringLiteral("Psychrometric Chart"));
+    Chart = View1->addAction(QStringLiteral("&Psychrometric Chart"));
     Chart->setObjectName(QStringLiteral("Chart"));
     Chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
 

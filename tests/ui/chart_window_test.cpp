@@ -83,10 +83,10 @@ class ChartWindowTest : public ProgramTest {
         QCOMPARE(items.size(), 3);
         QCOMPARE(items[0]->text(), QStringLiteral("File"));
         QCOMPARE(items[1]->text(), QStringLiteral("Kelvaro"));
-        QCOMPARE(items[2]->text(), QStringLiteral("View"));
+        QCOMPARE(items[2]->text(), QStringLiteral("&View"));  // Alt+V
         const auto view = items[2]->menu()->actions();
         QCOMPARE(view.size(), 1);
-        QCOMPARE(view[0]->text(), QStringLiteral("Psychrometric Chart"));
+        QCOMPARE(view[0]->text(), QStringLiteral("&Psychrometric Chart"));
         const QKeySequence shortcut(QStringLiteral("Ctrl+K"));
         QCOMPARE(view[0]->shortcut(), shortcut);
         // No other item of the window answers to it.
