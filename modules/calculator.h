@@ -28,6 +28,9 @@ class Calculator {
     // The start-up computation, each once and in this order: MixedAirCalc, RAcalcs, SAcalcs,
     // VolumeCalc, HeatRAcalcs, QRGenerate.
     void FormCreate();
+    // The same computation for positions put in place without their handlers (an opened
+    // readings file), with the reheat figures from the cooling duties they rested on.
+    void FormCreate(const CoolingDuties& reheatDuties);
     // Another page became active: the report fill and nothing else.
     void PageControlChange();
 
@@ -48,6 +51,9 @@ class Calculator {
     Heating heating{altitude, cooling, ResultText};
     TextBox EditQRtitle{"EditQRtitle", "Plenova Results"};
     Report report{EditQRtitle, mixing, cooling, heating};
+
+  private:
+    void startUp(const CoolingDuties* reheatDuties);  // the reheat duties, or the present ones
 };
 
 }  // namespace plenova
