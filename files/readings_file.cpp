@@ -41,6 +41,9 @@ std::string readAtMost(const QString& path, QByteArray& bytes) {
     if (bytes.size() > kLargestReadingsFile) {
         return tooLarge;
     }
+    if (bytes.isEmpty()) {
+        return "it is empty";
+    }
     return {};
 }
 
