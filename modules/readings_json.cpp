@@ -57,6 +57,16 @@ std::string where(std::string_view text, std::size_t byte) {
     return "line " + std::to_string(line);
 }
 
+// The serializer refuses a text that is not UTF-8, wherever in the file the bad byte stands.
+bool isUtf8(std::string_view text) {
+    try {
+        static_cast<void>(Json(std::string(text)).dump());
+        return true;
+    } catch (const Json::type_error&) {
+        return false;
+    }
+}
+
 Json parse(std::string_view text) {
     DuplicateKeys duplicates;
     Json document;
@@ -66,12 +76,14 @@ Json parse(std::string_view text) {
         if (error.byte >= text.size()) {
             throw Unreadable{"the file ends too early: it is incomplete"};
         }
-        if (std::string_view(error.what()).find("UTF-8") != std::string_view::npos) {
+        if (!isUtf8(text)) {
             throw Unreadable{"its text is damaged: it is not UTF-8 text (" +
                              where(text, error.byte) + ")"};
         }
         throw Unreadable{"its text is damaged: it is not a JSON document (" +
                          where(text, error.byte) + ")"};
+    } catch (const Json::out_of_range&) {
+        throw Unreadable{"it holds a number too large for any reading"};
     }
     if (!duplicates.first().empty()) {
         throw Unreadable{"the entry " + quoted(duplicates.first()) + " appears twice"};
@@ -222,6 +234,9 @@ ReadingsParse readingsFromJson(Calculator& calc, std::string_view text) {
         return {std::move(readings), {}};
     } catch (const Unreadable& unreadable) {
         return {std::nullopt, unreadable.problem};
+    } catch (const Json::exception&) {
+        // Every case the parser knows is named above; this one says at least what matters.
+        return {std::nullopt, "its text is damaged"};
     }
 }
 
