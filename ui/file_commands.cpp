@@ -99,7 +99,10 @@ QString FileCommands::chooseFile(Purpose purpose) {
             dialog.selectFile(currentFile_);
         }
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const int answer = dialog.exec();
+    // Input goes back to the main window, also where no window manager hands it back.
+    window_.activateWindow();
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().constFirst();
