@@ -3,7 +3,6 @@
 // command line of the real program.
 #include <QDir>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -40,7 +39,9 @@ class FileMenuTest : public ProgramTest {
         for (SliderBar* bar : program->Plenova.findChildren<SliderBar*>()) {
             shown[bar->objectName()] = QString::number(bar->value());
         }
-        shown[QStringLiteral("EditQRtitle")] = find<QLineEdit>("EditQRtitle")->text();
+        // The title box is made with the Print page's controls, on first need: its model.
+        shown[QStringLiteral("EditQRtitle")] =
+            QString::fromStdString(program->calc.EditQRtitle.text());
         return shown;
     }
 
@@ -52,7 +53,7 @@ class FileMenuTest : public ProgramTest {
         calc.cooling.Button1Click();
         calc.heating.Button2Click();
         calc.cooling.SAwbScrollBar.setPosition(60 + shift);
-        find<QLineEdit>("EditQRtitle")->setText(QStringLiteral("AHU %1").arg(shift));
+        calc.EditQRtitle.setText("AHU " + std::to_string(shift));
     }
 
     // The next file dialog picks `path`.
@@ -162,7 +163,7 @@ class FileMenuTest : public ProgramTest {
     }
 
     void exportValues() {
-        find<QLineEdit>("EditQRtitle")->setText(QStringLiteral("Unit \"7\", roof"));
+        program->calc.EditQRtitle.setText("Unit \"7\", roof");
         const QString path = dir.filePath(QStringLiteral("values"));
         QString title;
         chooseInNextDialog(path, &title);
