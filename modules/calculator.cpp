@@ -14,11 +14,23 @@ Calculator::Calculator() {
 }
 
 void Calculator::FormCreate() {
+    startUp(nullptr);
+}
+
+void Calculator::FormCreate(const CoolingDuties& reheatDuties) {
+    startUp(&reheatDuties);
+}
+
+void Calculator::startUp(const CoolingDuties* reheatDuties) {
     mixing.MixedAirCalc();
     cooling.RAcalcs();
     cooling.SAcalcs();
     cooling.VolumeCalc();
-    heating.HeatRAcalcs();
+    if (reheatDuties != nullptr) {
+        heating.HeatRAcalcs(*reheatDuties);
+    } else {
+        heating.HeatRAcalcs();
+    }
     report.QRGenerate();
 }
 

@@ -29,6 +29,9 @@ class Calculator {
     // The start-up computation, each once and in this order: MixedAirCalc, RAcalcs, SAcalcs,
     // VolumeCalc, HeatRAcalcs, QRGenerate.
     void FormCreate();
+    // The same computation for positions put in place without their handlers (an opened
+    // readings file), with the reheat figures from the cooling duties they rested on.
+    void FormCreate(const CoolingDuties& reheatDuties);
     // Another page became active: the report fill and nothing else.
     void PageControlChange();
 
@@ -57,6 +60,7 @@ class Calculator {
 
   private:
     void recalculationStarts(const char* recalculation) const;
+    void startUp(const CoolingDuties* reheatDuties);  // the reheat duties, or the present ones
 
     RecalculationObserver observer_;
     std::vector<std::pair<int, RecalculationObserver>> listeners_;

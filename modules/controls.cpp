@@ -26,6 +26,13 @@ void Slider::setPosition(long long requested) {
     }
 }
 
+void Slider::place(int position) {
+    position_ = std::clamp(position, min_, max_);
+    if (view_) {
+        view_(position_);
+    }
+}
+
 Label::Label(std::string name, std::string text) : name_(std::move(name)), text_(std::move(text)) {}
 
 void Label::setText(std::string text) {

@@ -25,6 +25,9 @@ class Slider {
     int largeStep() const { return largeStep_; }
 
     void setPosition(long long requested);
+    // Puts a position in place without running the change handler (clamped; the view is
+    // told), as the start-up does and as an opened readings file does.
+    void place(int position);
 
     // The change handler; connected only after every start position is in place.
     void setOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }

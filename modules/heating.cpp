@@ -36,6 +36,19 @@ std::string Heating::fixedText(long double value, int decimals, const char* suff
 
 void Heating::HeatRAcalcs() {
     notify(onRecalculation, "HeatRAcalcs");
+    heaterStates();
+    reheatFigures({cooling_.Sload, cooling_.Lload}, cooling_.LloadLabel.text());
+}
+
+void Heating::HeatRAcalcs(const CoolingDuties& duties) {
+    notify(onRecalculation, "HeatRAcalcs");
+    heaterStates();
+    // The latent-duty text as the cooling page writes it for that duty.
+    const std::string latentText = fixedText(duties.Lload, 3, suffix::kKW);
+    reheatFigures(duties, latentText);
+}
+
+void Heating::heaterStates() {
     clearFloatFlags();
 
     HeatRAvol = store(ScrollBarHeatRAvolume.position() / 10000.0L);
@@ -122,21 +135,20 @@ void Heating::HeatRAcalcs() {
     LabelHeatkW.setText(fixedText(HeatkW, 2, suffix::kKW));
     HeatAirMassFlow = store(massFlow);
     LabelHeatAirMassFlow.setText(fixedText(HeatAirMassFlow, 2, suffix::kKgPerS));
-
-    reheatFigures();
 }
 
 // The heat as reheat after the cooling coil: it offsets part of the coil's sensible load and
-// leaves the latent load as it was. The cooling loads are read as they stand now; a cooling
-// recalculation does not come back here.
-void Heating::reheatFigures() {
-    const long double sload = cooling_.Sload;
-    const long double lload = cooling_.Lload;
+// leaves the latent load as it was. The cooling loads are those the recalculation read; a
+// cooling recalculation does not come back here.
+void Heating::reheatFigures(const CoolingDuties& duties, const std::string& latentText) {
+    reheatDuties_ = duties;
+    const long double sload = duties.Sload;
+    const long double lload = duties.Lload;
     ReHeatkW = store((sload + lload) - HeatkW);
     LabelReHeatkW.setText(fixedText(ReHeatkW, 3, suffix::kKW));
     ReHeatSensible = store(sload - HeatkW);
     LabelReHeatSensible.setText(fixedText(ReHeatSensible, 3, suffix::kKW));
-    LabelReHeatLatent.setText(cooling_.LloadLabel.text());
+    LabelReHeatLatent.setText(latentText);
 
     // With no load left on either page (no air volume, or supply air equal to return air on
     // both) the factor does not exist; show the placeholder rather than fail the whole move.

@@ -13,6 +13,12 @@ namespace plenova {
 
 class Cooling;
 
+// The cooling page's duties as a heating recalculation reads them for its reheat figures.
+struct CoolingDuties {
+    double Sload = 0;
+    double Lload = 0;
+};
+
 class Heating {
   public:
     Heating(AltitudeSliders& altitude, const Cooling& cooling, std::string& resultText);
@@ -90,6 +96,14 @@ class Heating {
     double ReHeatSHF = 0;  // kept from the previous recalculation when it does not exist
 
     void HeatRAcalcs();
+    // The same recalculation with the reheat figures computed from `duties` instead of the
+    // cooling page's present duties: the start-up of an opened readings file, whose reheat
+    // figures rest on the duties they were computed from when it was saved.
+    void HeatRAcalcs(const CoolingDuties& duties);
+
+    // The cooling duties the reheat figures were last computed from. A cooling recalculation
+    // does not come back here, so they can differ from the cooling page's present duties.
+    const CoolingDuties& reheatDuties() const { return reheatDuties_; }
 
     void ScrollBarHeatRAvolumeChange();
     void ScrollBarHeatMetersAltitudeChange();
@@ -108,11 +122,13 @@ class Heating {
 
   private:
     std::string fixedText(long double value, int decimals, const char* suffix);
-    void reheatFigures();
+    void heaterStates();
+    void reheatFigures(const CoolingDuties& duties, const std::string& latentText);
 
     AltitudeSliders& altitude_;
     const Cooling& cooling_;
     std::string& ResultText;
+    CoolingDuties reheatDuties_;
 };
 
 }  // namespace plenova

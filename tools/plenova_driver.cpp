@@ -3,6 +3,7 @@
 //   set <SliderName> <position>   set a slider as code would (clamped; handler if changed)
 //   type <SliderName> <text>      a typed reading ("23.7 °C"), as the window's editor takes it
 //   click Button1 | click Button2 press an import button
+//   save FILE | open FILE         save or open a readings file, as the window's File menu
 //   dump                          every value label as NAME=TEXT, then every slider as
 //                                 NAME=POSITION, each group sorted by name
 //   chart                         what the chart's legend shows, as NAME=TEXT lines: each
@@ -10,7 +11,8 @@
 //                                 the bypass and the contact factor
 // Blank lines and lines starting with '#' are skipped. A bad line is reported on standard
 // error with its number and ends the run with status 2. An error raised inside a handler is
-// reported on standard error the way the window's error box would show it, and the run goes on.
+// reported on standard error the way the window's error box would show it, and the run goes on;
+// so is a readings file that cannot be saved or opened.
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -21,6 +23,7 @@
 
 #include "chart/chart_scene.h"
 #include "core/fpenv.h"
+#include "files/readings_file.h"
 #include "modules/calculator.h"
 #include "modules/typed_reading.h"
 
@@ -90,8 +93,11 @@ int main(int argc, char** argv) {
         if (!(words >> command) || command[0] == '#') {
             continue;
         }
+        std::string rest;  // a file name may hold spaces
+        std::getline(words >> std::ws, rest);
+        std::istringstream restWords(rest);
         std::vector<std::string> args;
-        for (std::string word; words >> word;) {
+        for (std::string word; restWords >> word;) {
             args.push_back(word);
         }
         auto fail = [&](const std::string& message) {
@@ -152,6 +158,17 @@ int main(int argc, char** argv) {
                     std::cout << name << '=' << text << '\n';
                 }
                 std::cout.flush();
+            } else if (command == "save" || command == "open") {
+                if (rest.empty()) {
+                    return fail("'" + command + "' takes a file name");
+                }
+                const QString file = QString::fromStdString(rest);
+                const plenova::FileOutcome outcome =
+                    command == "save" ? plenova::saveReadingsFile(file, calculator)
+                                      : plenova::openReadingsFile(file, calculator);
+                if (!outcome.ok) {
+                    std::cerr << "line " << lineNumber << ": " << outcome.message << '\n';
+                }
             } else if (command == "dump") {
                 if (!args.empty()) {
                     return fail("'dump' takes no arguments");

@@ -1,9 +1,11 @@
 // Kelvaro Plenova: start-up and shut-down.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QTimer>
 
 #include "core/fpenv.h"
+#include "ui/file_commands.h"
 #include "ui/identity.h"
 #include "ui/program.h"
 #include "ui/screenshots.h"
@@ -24,11 +26,24 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("com.kelvaro.Plenova"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/com.kelvaro.Plenova.png")));
 
+    QCommandLineParser arguments;
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(QStringLiteral("FILE"),
+                                    QStringLiteral("A readings file (.plenova) to open."));
+    arguments.process(app);
+
     plenova::PlenovaProgram program;
     if (plenova::startupProbeRequested()) {
         plenova::reportFirstPaintAndQuit(program.Plenova);
     }
     program.show();
+    // The file named on the command line opens once the window is up.
+    if (!arguments.positionalArguments().isEmpty()) {
+        const QString file = arguments.positionalArguments().constFirst();
+        QTimer::singleShot(0, &program.Plenova,
+                           [&program, file] { program.Plenova.fileCommands().openFile(file); });
+    }
 
     const QString screenshots = plenova::screenshotFolder();
     if (!screenshots.isEmpty()) {

@@ -11,6 +11,7 @@
 #include "ui/calculation_page.h"
 #include "ui/chart/chart_window.h"
 #include "ui/design_fonts.h"
+#include "ui/file_commands.h"
 #include "ui/fixed_text_memo.h"
 #include "ui/fixed_texts.h"
 #include "ui/handler_boundary.h"
@@ -93,6 +94,21 @@ void TPlenova::createMenu() {
 
     File1 = menuBar()->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
+    files_ = new FileCommands(calc_, *this);
+    const auto fileItem = [this](const QString& caption, const char* name, QKeySequence key) {
+        QAction* item = File1->addAction(caption);
+        item->setObjectName(QString::fromLatin1(name));
+        item->setShortcut(key);
+        return item;
+    };
+    New = fileItem(QStringLiteral("&New"), "New", QKeySequence(Qt::CTRL | Qt::Key_N));
+    Open = fileItem(QStringLiteral("&Open\u2026"), "Open", QKeySequence(Qt::CTRL | Qt::Key_O));
+    Save = fileItem(QStringLiteral("&Save"), "Save", QKeySequence(Qt::CTRL | Qt::Key_S));
+    SaveAs = fileItem(QStringLiteral("Save &As\u2026"), "SaveAs",
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    File1->addSeparator();
+    ExportValues = fileItem(QStringLiteral("&Export Values\u2026"), "ExportValues", {});
+    File1->addSeparator();
     Print = File1->addAction(QStringLiteral("&Print"));
     Print->setObjectName(QStringLiteral("Print"));
     Print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -113,7 +129,7 @@ void TPlenova::createMenu() {
     Chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
 
     // The shortcuts belong to the window, whichever page has the focus.
-    addActions({Print, Close, About, Chart});
+    addActions({New, Open, Save, SaveAs, Print, Close, About, Chart});
 }
 
 void TPlenova::createConnections() {
@@ -123,6 +139,11 @@ void TPlenova::createConnections() {
     connect(TabSheet2->button("Button1"), &QPushButton::clicked, this, &TPlenova::Button1Click);
     connect(TabSheet3->button("Button2"), &QPushButton::clicked, this, &TPlenova::Button2Click);
     connect(PageControl, &QTabWidget::currentChanged, this, &TPlenova::PageControlChange);
+    connect(New, &QAction::triggered, files_, &FileCommands::NewClick);
+    connect(Open, &QAction::triggered, files_, &FileCommands::OpenClick);
+    connect(Save, &QAction::triggered, files_, &FileCommands::SaveClick);
+    connect(SaveAs, &QAction::triggered, files_, &FileCommands::SaveAsClick);
+    connect(ExportValues, &QAction::triggered, files_, &FileCommands::ExportValuesClick);
     connect(Print, &QAction::triggered, this, &TPlenova::PrintClick);
     connect(Close, &QAction::triggered, this, &TPlenova::CloseClick);
     connect(About, &QAction::triggered, this, &TPlenova::AboutClick);

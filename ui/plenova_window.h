@@ -14,6 +14,7 @@ namespace plenova {
 class Calculator;
 class CalculationPage;
 class ChartWindow;
+class FileCommands;
 class FixedTextMemo;
 class PrintPage;
 class TKelvaroForm;
@@ -35,6 +36,9 @@ class TPlenova : public QMainWindow {
     PrintPage* printPage() const { return TabSheet4; }
 
     QTabWidget* pageControl() const { return PageControl; }
+
+    // New, Open…, Save, Save As…, Export Values… and the file named on the command line.
+    FileCommands& fileCommands() const { return *files_; }
 
     // Event handlers, each run behind the error box.
     void PrintClick();
@@ -61,6 +65,12 @@ class TPlenova : public QMainWindow {
     QWidget* TabSheet5 = nullptr;
     FixedTextMemo* MemoInstructions = nullptr;
     QMenu* File1 = nullptr;
+    FileCommands* files_ = nullptr;
+    QAction* New = nullptr;
+    QAction* Open = nullptr;
+    QAction* Save = nullptr;
+    QAction* SaveAs = nullptr;
+    QAction* ExportValues = nullptr;
     QAction* Print = nullptr;
     QAction* Close = nullptr;
     QAction* About = nullptr;
