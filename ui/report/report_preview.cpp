@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/handler_boundary.h"
+#include "ui/print/cups_job.h"
 #include "ui/report/report_output.h"
 #include "ui/report/report_template.h"
 
