@@ -60,12 +60,16 @@ QByteArray reportPdf(const ReportPage& page) {
     return pdf;
 }
 
+void printReport(const ReportPage& page, const QString& printer) {
+    printPdf(reportPdf(page), QString::fromUtf8(kReportTitle), printer);
+}
+
 bool printOnDefaultPrinter(const ReportPage& page) {
     const QString printer = defaultPrinterName();
     if (printer.isEmpty()) {
         return false;
     }
-    printPdf(reportPdf(page), QString::fromUtf8(kReportTitle), printer);
+    printReport(page, printer);
     return true;
 }
 

@@ -22,10 +22,14 @@ QRectF sheetRect(const QPageLayout& layout, int resolution);
 // The one page as a PDF document in memory. Throws std::runtime_error when it cannot be laid out.
 QByteArray reportPdf(const ReportPage& page);
 
+// Sends the one page to `printer` as one copy of one A4 page, the job titled "Plenova
+// Results". Throws when the page cannot be laid out, and PrintFailure (naming the printer and
+// CUPS's reason) when the job is refused or the print server cannot be reached.
+void printReport(const ReportPage& page, const QString& printer);
+
 // Sends the one page straight to the system's default printer: no dialog, no progress, one
 // copy, the job titled "Plenova Results". Without a printer it does nothing and returns false.
-// Throws when the page cannot be laid out, and PrintFailure (naming the printer and CUPS's
-// reason) when the job is refused or the print server cannot be reached.
+// Throws as printReport does.
 bool printOnDefaultPrinter(const ReportPage& page);
 
 // Writes the one page as a PDF file. The file appears complete or not at all: an existing
