@@ -56,7 +56,8 @@ class ReportPrintTest : public report_test::PrintPageTest {
     QString pdfDir_;
     QString pageLog_;
     QStringList written_;  // the jobs' PDFs, removed at the end
-    QTemporaryDir tmpDir_;  // the program's TMPDIR: a print leaves nothing in it
+    QTemporaryDir tmpDir_;        // the program's TMPDIR: a print leaves nothing in it
+    QTemporaryDir clientConfig_;  // HOME and CUPS's client settings: none
 
     // A token of this run, so that our jobs are told apart from anything else printed.
     const QString token_ = QString::number(QCoreApplication::applicationPid());
@@ -133,6 +134,11 @@ class ReportPrintTest : public report_test::PrintPageTest {
 
   private Q_SLOTS:
     void initTestCase() {
+        // The machine's own CUPS settings stay out: a default printer chosen with lpoptions
+        // (in ~/.cups or the server root) would name a printer the private server lacks.
+        QVERIFY(clientConfig_.isValid());
+        qputenv("HOME", QFile::encodeName(clientConfig_.path()));
+        qputenv("CUPS_SERVERROOT", QFile::encodeName(clientConfig_.path()));
         script_ = QFINDTESTDATA("cups-pdf-queue");
         QVERIFY2(!script_.isEmpty(), "tests/ui/cups-pdf-queue not found");
         QProcess start;
