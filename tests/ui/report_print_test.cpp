@@ -50,7 +50,12 @@ bool runCups(const QString& program, const QStringList& arguments) {
 class ReportPrintTest : public report_test::PrintPageTest {
     Q_OBJECT
 
+  public:
+    // True when no CUPS server could run here and every test was skipped.
+    bool cupsUnavailable() const { return cupsUnavailable_; }
+
   private:
+    bool cupsUnavailable_ = false;
     QString script_;
     QString cupsDir_;
     QString pdfDir_;
@@ -145,7 +150,8 @@ class ReportPrintTest : public report_test::PrintPageTest {
         start.start(QStringLiteral("bash"), {script_, QStringLiteral("start"), token_});
         QVERIFY(start.waitForFinished(120000));
         const QString errors = QString::fromLocal8Bit(start.readAllStandardError());
-        if (start.exitCode() == 77) {
+        if (start.exitCode() == report_test::kSkipped) {
+            cupsUnavailable_ = true;
             QSKIP(qPrintable(QStringLiteral("no CUPS server can run here: ") + errors));
         }
         QVERIFY2(start.exitCode() == 0, qPrintable(errors));
@@ -329,5 +335,13 @@ class ReportPrintTest : public report_test::PrintPageTest {
     }
 };
 
-QTEST_MAIN(ReportPrintTest)
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTEST_SET_MAIN_SOURCE_PATH
+    ReportPrintTest test;
+    const int failures = QTest::qExec(&test, argc, argv);
+    // Nothing was printed: ctest reports the test as skipped, not passed.
+    return failures == 0 && test.cupsUnavailable() ? report_test::kSkipped : failures;
+}
+
 #include "report_print_test.moc"
