@@ -31,13 +31,14 @@ struct PrintedJob {
     QString pdf;
 };
 
-// CUPS's own reason for refusing a job on `printer`, as its command-line client reports it.
-QString refusalByLp(const QString& printer) {
+// CUPS's own reason why a job of `lp` with these arguments failed, as its command-line client
+// reports it.
+QString lpReason(const QStringList& arguments) {
     QProcess lp;
-    lp.start(QStringLiteral("lp"), {QStringLiteral("-d"), printer, QStringLiteral("/dev/null")});
+    lp.start(QStringLiteral("lp"), arguments + QStringList{QStringLiteral("/dev/null")});
     lp.waitForFinished(60000);
     QString reason = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
-    reason.remove(QRegularExpression(QStringLiteral("^\\S*lp: ")));
+    reason.remove(QRegularExpression(QStringLiteral("^\\S*lp: (Error - )?")));
     return reason;
 }
 
@@ -262,7 +263,7 @@ class ReportPrintTest : public report_test::PrintPageTest {
     void refusedPrintShowsTheErrorBox() {
         QFETCH(QString, where);
         QVERIFY(runCups(QStringLiteral("cupsreject"), {QStringLiteral("PDF")}));
-        const QString reason = refusalByLp(QStringLiteral("PDF"));
+        const QString reason = lpReason({QStringLiteral("-d"), QStringLiteral("PDF")});
         QVERIFY2(reason.contains(QStringLiteral("PDF")), qPrintable(reason));
         const qsizetype logLines = pageLogLines().size();
 
@@ -302,6 +303,20 @@ class ReportPrintTest : public report_test::PrintPageTest {
         QVERIFY(report_test::pdfText(job->pdf).contains(title));
     }
 
+    // The submission other windows print through: any PDF, under the caller's job title, as
+    // one job on the default printer.
+    void submissionOnTheDefaultPrinterKeepsItsTitle() {
+        const QString title = QStringLiteral("Chart ") + token_;
+        typeTitle(title);
+        const qsizetype logLines = pageLogLines().size();
+        printPdfOnDefaultPrinter(reportPdf(ReportPage::capture(calc_->report)), title);
+        const auto job = waitForJob(logLines);
+        QVERIFY2(job, "no job came out of the PDF queue");
+        QCOMPARE(job->title, title);
+        QCOMPARE(report_test::pdfPageCount(job->pdf), 1);
+        QVERIFY(report_test::pdfText(job->pdf).contains(title));
+    }
+
     // The print server is gone after "Print" was offered: the submission reports it, by the
     // printer's name, in the error box (the preview offered "PDF" when it opened), and the
     // submission on its own throws the same. Stops the server: the last test.
@@ -326,6 +341,13 @@ class ReportPrintTest : public report_test::PrintPageTest {
             QFAIL("a job went to a server that is not there");
         } catch (const PrintFailure& error) {
             QCOMPARE(QString::fromUtf8(error.what()), failed + reason);
+        }
+        try {
+            printPdfOnDefaultPrinter(QByteArray("%PDF-1.4"), QStringLiteral("Plenova Results"));
+            QFAIL("a job went to a server that is not there");
+        } catch (const PrintFailure& error) {
+            QCOMPARE(QString::fromUtf8(error.what()),
+                     QStringLiteral("Printing failed: ") + lpReason({}));
         }
         // With no server, there is no default printer: the menu's "Print" does nothing.
         QVERIFY(!hasDefaultPrinter());

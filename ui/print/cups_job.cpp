@@ -99,7 +99,7 @@ void printPdfOnDefaultPrinter(const QByteArray& pdf, const QString& jobTitle) {
     const QString printer = defaultPrinterName();
     if (printer.isEmpty()) {
         throw PrintFailure(
-            QStringLiteral("No default printer can be reached: %1").arg(lastCupsReason()).toStdString());
+            QStringLiteral("Printing failed: %1").arg(lastCupsReason()).toStdString());
     }
     printPdf(pdf, jobTitle, printer);
 }

@@ -29,7 +29,8 @@ bool hasDefaultPrinter();
 void printPdf(const QByteArray& pdf, const QString& jobTitle, const QString& printer);
 
 // printPdf on the system's default printer. Throws PrintFailure as well when there is no
-// default printer; a caller that must do nothing then asks hasDefaultPrinter() first.
+// default printer ("Printing failed: No default destination."); a caller that must do nothing
+// then asks hasDefaultPrinter() first.
 void printPdfOnDefaultPrinter(const QByteArray& pdf, const QString& jobTitle);
 
 }  // namespace plenova
