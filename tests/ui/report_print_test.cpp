@@ -61,7 +61,7 @@ class ReportPrintTest : public report_test::PrintPageTest {
     QString cupsDir_;
     QString pdfDir_;
     QString pageLog_;
-    QStringList written_;  // the jobs' PDFs, removed at the end
+    qint64 firstJobId_ = 0;       // the server's jobs are numbered from here, up to 999 more
     QTemporaryDir tmpDir_;        // the program's TMPDIR: a print leaves nothing in it
     QTemporaryDir clientConfig_;  // HOME and CUPS's client settings: none
 
@@ -97,10 +97,15 @@ class ReportPrintTest : public report_test::PrintPageTest {
                     qWarning("unexpected page log line: %s", qPrintable(lines.at(logLines)));
                     return std::nullopt;
                 }
+                // Only an id of this server's own range names a file no earlier job made.
+                const qint64 id = match.captured(1).toLongLong();
+                if (id < firstJobId_ || id >= firstJobId_ + 1000) {
+                    qWarning("job %lld lies outside this server's ids", id);
+                    return std::nullopt;
+                }
                 const QFileInfoList pdfs = QDir(pdfDir_).entryInfoList(
-                    {QStringLiteral("*-job_%1.pdf").arg(match.captured(1))}, QDir::Files);
+                    {QStringLiteral("*-job_%1.pdf").arg(id)}, QDir::Files);
                 if (pdfs.size() == 1) {
-                    written_.append(pdfs.first().absoluteFilePath());
                     return PrintedJob{match.captured(2), pdfs.first().absoluteFilePath()};
                 }
             }
@@ -111,7 +116,8 @@ class ReportPrintTest : public report_test::PrintPageTest {
 
     // Every file of the temporary folder the program was given.
     QStringList temporaryFiles() const {
-        return QDir(tmpDir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return QDir(tmpDir_.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
     // "Print" in each of its three places: the menu item, the Print page's button and the
@@ -168,23 +174,24 @@ class ReportPrintTest : public report_test::PrintPageTest {
                 pdfDir_ = value;
             } else if (name == QLatin1String("PAGE_LOG")) {
                 pageLog_ = value;
+            } else if (name == QLatin1String("FIRST_JOB_ID")) {
+                firstJobId_ = value.toLongLong();
             }
         }
         qunsetenv("PRINTER");
         qunsetenv("LPDEST");
         QVERIFY(tmpDir_.isValid());
         qputenv("TMPDIR", QFile::encodeName(tmpDir_.path()));
-        QVERIFY(!cupsDir_.isEmpty() && !pdfDir_.isEmpty() && !pageLog_.isEmpty());
+        QVERIFY(!cupsDir_.isEmpty() && !pdfDir_.isEmpty() && !pageLog_.isEmpty() &&
+                firstJobId_ > 0);
         QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QStringLiteral("PDF"));
         QCOMPARE(defaultPrinterName(), QStringLiteral("PDF"));
     }
 
+    // Stopping the server also removes its jobs' PDFs, and only those.
     void cleanupTestCase() {
         if (!cupsDir_.isEmpty()) {
             QProcess::execute(QStringLiteral("bash"), {script_, QStringLiteral("stop"), cupsDir_});
-        }
-        for (const QString& pdf : written_) {
-            QFile::remove(pdf);
         }
     }
 
