@@ -1,5 +1,6 @@
 #include "ui/design_fonts.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 
 namespace plenova {
@@ -15,13 +16,9 @@ QFont designFont(const QString& family, Weight weight) {
     return font;
 }
 
-}  // namespace
-
-QFont arial8(Weight weight) {
-    return designFont(QStringLiteral("Arial"), weight);
-}
-
-QFont msSansSerif8() {
+// Each asks the font database a question that costs about a million instructions; the answer
+// does not change while the program runs.
+QFont resolveMsSansSerif8() {
     // fontconfig would substitute a wide sans serif for a missing family; Arial is closer.
     for (const char* family : {"MS Sans Serif", "Microsoft Sans Serif"}) {
         if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
@@ -29,6 +26,28 @@ QFont msSansSerif8() {
         }
     }
     return arial8();
+}
+
+}  // namespace
+
+QFont arial8(Weight weight) {
+    // Shared: copies of one font share its resolved engine.
+    static const QFont regular = designFont(QStringLiteral("Arial"), Weight::Regular);
+    static const QFont bold = designFont(QStringLiteral("Arial"), Weight::Bold);
+    return weight == Weight::Bold ? bold : regular;
+}
+
+QFont msSansSerif8() {
+    static const QFont font = resolveMsSansSerif8();
+    return font;
+}
+
+DesignApplicationFont::DesignApplicationFont() : saved_(QApplication::font()) {
+    QApplication::setFont(arial8());
+}
+
+DesignApplicationFont::~DesignApplicationFont() {
+    QApplication::setFont(saved_);
 }
 
 }  // namespace plenova

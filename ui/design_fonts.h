@@ -15,4 +15,19 @@ QFont arial8(Weight weight = Weight::Regular);
 // has nearly the same metrics.
 QFont msSansSerif8();
 
+// While it lives, Arial 8 pt is the application's font. The main window's pages are built
+// inside one: a widget may lay out text in the application's font as it is made (a text edit
+// its empty document), and every font resolved costs a search of the font database. Windows
+// made outside it (menus, error boxes, the preview) keep the desktop's font.
+class DesignApplicationFont {
+  public:
+    DesignApplicationFont();
+    ~DesignApplicationFont();
+    DesignApplicationFont(const DesignApplicationFont&) = delete;
+    DesignApplicationFont& operator=(const DesignApplicationFont&) = delete;
+
+  private:
+    QFont saved_;
+};
+
 }  // namespace plenova

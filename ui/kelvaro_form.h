@@ -1,5 +1,5 @@
-// The About box: the maker, the program and its version. Created hidden at start-up and kept
-// for the whole run; every AboutClick shows the same window again.
+// The About box: the maker, the program and its version. Created hidden when it is first
+// needed and kept for the rest of the run; every AboutClick shows the same window again.
 #pragma once
 
 #include <QDialog>

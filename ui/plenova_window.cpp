@@ -38,7 +38,12 @@ TPlenova::TPlenova(Calculator& calc) : QMainWindow(nullptr, kMainWindowFlags), c
     setObjectName(QStringLiteral("Plenova"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setFont(arial8());
-    createPages();
+    {
+        // No widget of the pages resolves the desktop's font on its way to the window's.
+        const DesignApplicationFont designFont;
+        createPages();
+    }
+    // The menus are windows of their own, in the desktop's font.
     createMenu();
     createConnections();
     // The client area below the menu bar is fixed; the window follows it.
@@ -56,14 +61,16 @@ void TPlenova::createPages() {
     PageControl->setGeometry(kPageControlGeometry);
     PageControl->setTabPosition(QTabWidget::North);
 
-    TabSheet1 = new CalculationPage(mixingLayout(), calc_);
-    TabSheet2 = new CalculationPage(coolingLayout(), calc_);
-    TabSheet3 = new CalculationPage(heatingLayout(), calc_);
-    TabSheet4 = new PrintPage(calc_);
+    // Each page is made inside the tab control, so that it has the window's font from the
+    // start: a page made without a parent would resolve the default font first.
+    TabSheet1 = new CalculationPage(mixingLayout(), calc_, PageControl);
+    TabSheet2 = new CalculationPage(coolingLayout(), calc_, PageControl);
+    TabSheet3 = new CalculationPage(heatingLayout(), calc_, PageControl);
+    TabSheet4 = new PrintPage(calc_, PageControl);
     TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
     TabSheet4->setBackgroundRole(QPalette::Button);  // button face, as the Print page was drawn
     TabSheet4->setAutoFillBackground(true);
-    TabSheet5 = new QWidget;
+    TabSheet5 = new QWidget(PageControl);
     TabSheet5->setObjectName(QStringLiteral("TabSheet5"));
     MemoInstructions = new FixedTextMemo(instructionLines(), Qt::AlignLeft, TabSheet5);
     MemoInstructions->setObjectName(QStringLiteral("MemoInstructions"));
@@ -124,12 +131,17 @@ void TPlenova::CloseClick() {
     close();
 }
 
-void TPlenova::AboutClick() {
-    if (aboutBox_ != nullptr) {
-        aboutBox_->showModalOver(*this);
-        // Input goes back to the main window, also where no window manager hands it back.
-        activateWindow();
+TKelvaroForm& TPlenova::aboutBox() {
+    if (aboutBox_ == nullptr) {
+        aboutBox_ = new TKelvaroForm(this);
     }
+    return *aboutBox_;
+}
+
+void TPlenova::AboutClick() {
+    aboutBox().showModalOver(*this);
+    // Input goes back to the main window, also where no window manager hands it back.
+    activateWindow();
 }
 
 void TPlenova::PageControlChange() {

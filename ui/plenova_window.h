@@ -25,8 +25,9 @@ class TPlenova : public QMainWindow {
     // The start-up computation, run once the window is complete.
     void FormCreate();
 
-    // The About box that AboutClick shows; created after FormCreate.
-    void setAboutBox(TKelvaroForm* box) { aboutBox_ = box; }
+    // The About box that AboutClick shows: a hidden child of this window, made when it is
+    // first asked for and kept for the rest of the run.
+    TKelvaroForm& aboutBox();
 
     // The Print page: the report's miniature, its title box and its buttons.
     PrintPage* printPage() const { return TabSheet4; }

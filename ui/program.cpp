@@ -8,8 +8,6 @@ namespace plenova {
 PlenovaProgram::PlenovaProgram() : Plenova(calc) {
     calc.setDecimalSeparator(echoDecimalSeparator(QLocale::system()));
     Plenova.FormCreate();
-    KelvaroForm = std::make_unique<TKelvaroForm>(&Plenova);
-    Plenova.setAboutBox(KelvaroForm.get());
 }
 
 void PlenovaProgram::show() {

@@ -1,11 +1,11 @@
 // The program's two windows and its models, built in start-up order: the echo separator from
 // the user's regional settings, the main window with every control at its design values (no
-// handler runs), the start-up computation, then the About box, hidden. The arithmetic
-// environment and the application object come first, in main().
+// handler runs), then the start-up computation. The About box, hidden until shown, is made
+// when it is first needed. The arithmetic environment and the application object come first,
+// in main().
 #pragma once
 
 #include <QLocale>
-#include <memory>
 
 #include "modules/calculator.h"
 #include "ui/kelvaro_form.h"
@@ -20,13 +20,11 @@ class PlenovaProgram {
     // Shows the main window centred on the desktop, the "Mixing" page active.
     void show();
 
-    TKelvaroForm& aboutBox() { return *KelvaroForm; }
+    // Made on first need, hidden, as a child of the main window.
+    TKelvaroForm& aboutBox() { return Plenova.aboutBox(); }
 
     Calculator calc;
     TPlenova Plenova;
-
-  private:
-    std::unique_ptr<TKelvaroForm> KelvaroForm;  // a child of Plenova, deleted before it
 };
 
 // The decimal separator of the echo format: the locale's, where it is a single ASCII character

@@ -1,5 +1,7 @@
 #include "ui/value_label.h"
 
+#include <QEvent>
+
 namespace plenova {
 
 ValueLabel::ValueLabel(Label& model, const QFont& font, QWidget* parent)
@@ -15,10 +17,20 @@ ValueLabel::~ValueLabel() {
     model_.setView({});
 }
 
+bool ValueLabel::event(QEvent* event) {
+    const bool handled = QLabel::event(event);
+    if (event->type() == QEvent::Polish) {
+        adjustSize();
+    }
+    return handled;
+}
+
 void ValueLabel::showText(const std::string& text) {
     setText(QString::fromStdString(text));
     // Outside a layout a label keeps its old size; the top-left corner stays where it is.
-    adjustSize();
+    if (testAttribute(Qt::WA_WState_Polished)) {
+        adjustSize();
+    }
 }
 
 }  // namespace plenova

@@ -1,5 +1,7 @@
 // The label that shows a model Label's text on a page. It sizes itself to its text with its
-// left edge fixed, as every value label of the calculation pages does.
+// left edge fixed, as every value label of the calculation pages does: first when the window
+// is polished before it shows (so the start-up computation's texts are laid out once, not
+// the design texts before them), then at every change of text.
 #pragma once
 
 #include <QLabel>
@@ -14,6 +16,9 @@ class ValueLabel : public QLabel {
   public:
     ValueLabel(Label& model, const QFont& font, QWidget* parent);
     ~ValueLabel() override;
+
+  protected:
+    bool event(QEvent* event) override;
 
   private:
     void showText(const std::string& text);

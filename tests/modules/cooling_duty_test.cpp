@@ -2,16 +2,21 @@
 
 #include <algorithm>
 #include <map>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/fpenv.h"
 #include "modules/calculator.h"
+#include "start_texts.h"
 
 namespace plenova {
 namespace {
 
+using plenova::testing::kCoolingStartTexts;
+using plenova::testing::startTextsWith;
+using plenova::testing::withEntries;
 using Texts = std::map<std::string, std::string>;
 
 class CoolingDuty : public ::testing::Test {
@@ -48,83 +53,169 @@ class CoolingDuty : public ::testing::Test {
 };
 
 TEST_F(CoolingDuty, InitialResults) {
-    expectTexts({{"RAvolLabel", "0.1837 m³/s"},
-                 {"RAvolmcubedPhLabel", "661.32 m³/hr"},
-                 {"LabelCoolSAvol", "0.1755 m³/s"},
-                 {"LabelSAvolPerHr", "631.65 m³/hr"},
-                 {"kWLabel", "3.518 kW"},
-                 {"TonsLabel", "1.00 Ton"},
-                 {"SloadLabel", "2.754 kW"},
-                 {"LloadLabel", "0.763 kW"},
-                 {"SHFLabel", "0.78"},
-                 {"AMFLabel", "0.21 kg/s"},
-                 {"CondensateLabel", "0.0003 kg/s"},
-                 {"CondensateLpHLabel", "1.02 litres/hr"}});
+    expectTexts(kCoolingStartTexts);
 }
 
-TEST_F(CoolingDuty, ZeroVolume) {
-    calc.cooling.RAvolScrollBar.setPosition(0);
-    expectTexts({{"RAvolLabel", "0 m³/s"},
-                 {"RAvolmcubedPhLabel", "0 m³/hr"},
-                 {"LabelCoolSAvol", "0.0000 m³/s"},
-                 {"LabelSAvolPerHr", "0.00 m³/hr"},
-                 {"kWLabel", "0.000 kW"},
-                 {"TonsLabel", "0.00 Ton"},
-                 {"SloadLabel", "0.000 kW"},
-                 {"LloadLabel", "0.000 kW"},
-                 {"SHFLabel", "0.00"},
-                 {"AMFLabel", "0.00 kg/s"},
-                 {"CondensateLabel", "0.0000 kg/s"},
-                 {"CondensateLpHLabel", "0.00 litres/hr"}});
+// Altitude 1000 m, return air 30.0/15.0 °C, supply air 15.0/15.0 °C: the supply air holds
+// more moisture than the return air. The air states' texts, whatever the volume.
+const Texts kMoisterSupplyAirStates{
+    {"RAdLabel", "1.03 kg/m³"},       {"RAdbLabel", "30 °C"},
+    {"RAdpLabel", "3.8 °C"},          {"RAhtotLabel", "44.4 kJ/kg"},
+    {"RAkgPkgLabel", "0.0056 kg/kg"}, {"RArhLabel", "18.8 %"},
+    {"RAwbLabel", "15 °C"},           {"SAdLabel", "1.07 kg/m³"},
+    {"SAdbLabel", "15 °C"},           {"SAdpLabel", "15.0 °C"},
+    {"SAhtotLabel", "45.5 kJ/kg"},    {"SAkgPkgLabel", "0.0120 kg/kg"},
+    {"SArhLabel", "100.0 %"},         {"SAwbLabel", "15 °C"},
+    {"kPaLabel", "90.011kPa"},        {"mAltLabel", "1000 m"}};
+
+// No air flows: every flow and duty reads zero (the total duty keeps the sign of its
+// enthalpy difference, so each case adds its own).
+const Texts kNoAirFlow{{"AMFLabel", "0.00 kg/s"},
+                       {"CondensateLabel", "0.0000 kg/s"},
+                       {"CondensateLpHLabel", "0.00 litres/hr"},
+                       {"LabelCoolSAvol", "0.0000 m³/s"},
+                       {"LabelSAvolPerHr", "0.00 m³/hr"},
+                       {"LloadLabel", "0.000 kW"},
+                       {"RAvolLabel", "0 m³/s"},
+                       {"RAvolmcubedPhLabel", "0 m³/hr"},
+                       {"SHFLabel", "0.00"},
+                       {"SloadLabel", "0.000 kW"}};
+
+// The air states and the volume, set in an order that no ordering rule disturbs, and the
+// texts of the whole page they give: those that differ from the start texts. Every figure is
+// worked out independently of the program in tests/working/plenova_figures.py (the case of
+// the same name there).
+struct DutyCase {
+    const char* name;
+    int altitude, volume, raDb, raWb, saDb, saWb;
+    Texts changed;
+};
+
+void PrintTo(const DutyCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST_F(CoolingDuty, MaximumVolumeEchoesWithoutDecimals) {
-    calc.cooling.RAvolScrollBar.setPosition(200000);
-    expectTexts({{"RAvolLabel", "20 m³/s"}, {"RAvolmcubedPhLabel", "72000 m³/hr"}});
+class DutyCases : public CoolingDuty, public ::testing::WithParamInterface<DutyCase> {};
+
+TEST_P(DutyCases, ShowTheFiguresOfTheReadings) {
+    const DutyCase& c = GetParam();
+    setAirStates(c.altitude, c.volume, c.raDb, c.raWb, c.saDb, c.saWb);
+    expectTexts(startTextsWith(kCoolingStartTexts, c.changed));
 }
 
-TEST_F(CoolingDuty, EqualAirStatesCarryNoDuty) {
-    setAirStates(0, 1837, 255, 183, 255, 183);
-    expectTexts({{"kWLabel", "0.000 kW"},
-                 {"SloadLabel", "0.000 kW"},
-                 {"LloadLabel", "0.000 kW"},
-                 {"SHFLabel", "0.00"},
-                 {"CondensateLabel", "0.0000 kg/s"}});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Readings, DutyCases,
+    ::testing::Values(
+        DutyCase{"CoolingZeroVolume", 0, 0, 255, 183, 127, 123,
+                 withEntries(kNoAirFlow, {{"TonsLabel", "0.00 Ton"}, {"kWLabel", "0.000 kW"}})},
 
-TEST_F(CoolingDuty, MoisterSupplyAirKeepsTheTotalUnclamped) {
-    setAirStates(1000, 10000, 300, 150, 150, 150);
-    expectTexts({{"SloadLabel", "15.488 kW"},
-                 {"LloadLabel", "0.000 kW"},
-                 {"kWLabel", "-1.057 kW"},
-                 {"TonsLabel", "-0.30 Ton"},
-                 {"SHFLabel", "1.00"},
-                 {"CondensateLabel", "0.0000 kg/s"},
-                 {"CondensateLpHLabel", "0.00 litres/hr"},
-                 {"LabelCoolSAvol", "0.9603 m³/s"},
-                 {"LabelSAvolPerHr", "3457.00 m³/hr"}});
-}
+        // The return-air volume per hour is echoed, without decimals. 382.983 kW is
+        // 108.93 Ton at 3.516 kW to the ton (108.80 at 3.52).
+        DutyCase{"CoolingMaximumVolume",
+                 0,
+                 200000,
+                 255,
+                 183,
+                 127,
+                 123,
+                 {{"AMFLabel", "23.27 kg/s"},
+                  {"CondensateLabel", "0.0307 kg/s"},
+                  {"CondensateLpHLabel", "110.64 litres/hr"},
+                  {"LabelCoolSAvol", "19.1028 m³/s"},
+                  {"LabelSAvolPerHr", "68770.19 m³/hr"},
+                  {"LloadLabel", "83.096 kW"},
+                  {"RAvolLabel", "20 m³/s"},
+                  {"RAvolmcubedPhLabel", "72000 m³/hr"},
+                  {"SloadLabel", "299.888 kW"},
+                  {"TonsLabel", "108.93 Ton"},
+                  {"kWLabel", "382.983 kW"}}},
+        DutyCase{"EqualAirStates",
+                 0,
+                 1837,
+                 255,
+                 183,
+                 255,
+                 183,
+                 {{"CondensateLabel", "0.0000 kg/s"},
+                  {"CondensateLpHLabel", "0.00 litres/hr"},
+                  {"LabelCoolSAvol", "0.1837 m³/s"},
+                  {"LabelSAvolPerHr", "661.32 m³/hr"},
+                  {"LloadLabel", "0.000 kW"},
+                  {"SAdLabel", "1.16 kg/m³"},
+                  {"SAdbLabel", "25.5 °C"},
+                  {"SAdpLabel", "14.1 °C"},
+                  {"SAhtotLabel", "51.3 kJ/kg"},
+                  {"SAkgPkgLabel", "0.0101 kg/kg"},
+                  {"SArhLabel", "49.4 %"},
+                  {"SAwbLabel", "18.3 °C"},
+                  {"SHFLabel", "0.00"},
+                  {"SloadLabel", "0.000 kW"},
+                  {"TonsLabel", "0.00 Ton"},
+                  {"kWLabel", "0.000 kW"}}},
+        // Supply air moister than the return air: the latent duty is raised to zero,
+        // the total is not.
+        DutyCase{"MoisterSupplyAir", 1000, 10000, 300, 150, 150, 150,
+                 withEntries(kMoisterSupplyAirStates, {{"AMFLabel", "1.03 kg/s"},
+                                                       {"CondensateLabel", "0.0000 kg/s"},
+                                                       {"CondensateLpHLabel", "0.00 litres/hr"},
+                                                       {"LabelCoolSAvol", "0.9603 m³/s"},
+                                                       {"LabelSAvolPerHr", "3457.00 m³/hr"},
+                                                       {"LloadLabel", "0.000 kW"},
+                                                       {"RAvolLabel", "1 m³/s"},
+                                                       {"RAvolmcubedPhLabel", "3600 m³/hr"},
+                                                       {"SHFLabel", "1.00"},
+                                                       {"SloadLabel", "15.488 kW"},
+                                                       {"TonsLabel", "-0.30 Ton"},
+                                                       {"kWLabel", "-1.057 kW"}})}),
+    [](const ::testing::TestParamInfo<DutyCase>& info) { return std::string(info.param.name); });
 
 TEST_F(CoolingDuty, ADutyRaisedToZeroNeverReadsNegative) {
     // At zero volume the moister supply air makes the latent duty and the condensate -0 before
     // they are raised; they must read as zero, while the unclamped total keeps its sign.
     setAirStates(1000, 0, 300, 150, 150, 150);
-    expectTexts({{"LloadLabel", "0.000 kW"},
-                 {"CondensateLabel", "0.0000 kg/s"},
-                 {"CondensateLpHLabel", "0.00 litres/hr"},
-                 {"SloadLabel", "0.000 kW"},
-                 {"kWLabel", "-0.000 kW"},
-                 {"TonsLabel", "-0.00 Ton"}});
+    // tests/working/plenova_figures.py, case DutyRaisedToZero.
+    expectTexts(startTextsWith(
+        kCoolingStartTexts,
+        withEntries(kMoisterSupplyAirStates, withEntries(kNoAirFlow, {{"TonsLabel", "-0.00 Ton"},
+                                                                      {"kWLabel", "-0.000 kW"}}))));
+
     EXPECT_FALSE(std::signbit(calc.cooling.Lload));
     EXPECT_FALSE(std::signbit(calc.cooling.Condensate));
 }
 
 TEST_F(CoolingDuty, SmallSensibleDutyReadsBelowOne) {
     // The 0.0001 kW in the divisor: a sensible duty alone reads 1.00 only from 0.0199 kW.
+    // Here 0.0001 m³/s × 1.16 kg/m³ × 1.007 kJ/kgK × 15 K, about 0.00176 kW, of sensible duty
+    // and none latent: 0.00176 / 0.00186 reads 0.95 (tests/working/plenova_figures.py, case
+    // SmallSensibleDuty, works out every figure).
     setAirStates(0, 1, 300, 150, 150, 150);
     EXPECT_LT(calc.cooling.Sload, 0.0199);
     EXPECT_EQ(calc.cooling.Lload, 0.0);
-    EXPECT_NE(calc.cooling.SHFLabel.text(), "1.00");
+    expectTexts(startTextsWith(kCoolingStartTexts, {{"AMFLabel", "0.00 kg/s"},
+                                                    {"CondensateLabel", "0.0000 kg/s"},
+                                                    {"CondensateLpHLabel", "0.00 litres/hr"},
+                                                    {"LabelCoolSAvol", "0.0001 m³/s"},
+                                                    {"LabelSAvolPerHr", "0.35 m³/hr"},
+                                                    {"LloadLabel", "0.000 kW"},
+                                                    {"RAdbLabel", "30 °C"},
+                                                    {"RAdpLabel", "1.6 °C"},
+                                                    {"RAhtotLabel", "41.0 kJ/kg"},
+                                                    {"RAkgPkgLabel", "0.0042 kg/kg"},
+                                                    {"RArhLabel", "16.2 %"},
+                                                    {"RAvolLabel", "0.0001 m³/s"},
+                                                    {"RAvolmcubedPhLabel", "0.36 m³/hr"},
+                                                    {"RAwbLabel", "15 °C"},
+                                                    {"SAdLabel", "1.20 kg/m³"},
+                                                    {"SAdbLabel", "15 °C"},
+                                                    {"SAdpLabel", "15.0 °C"},
+                                                    {"SAhtotLabel", "42.0 kJ/kg"},
+                                                    {"SAkgPkgLabel", "0.0107 kg/kg"},
+                                                    {"SArhLabel", "100.0 %"},
+                                                    {"SAwbLabel", "15 °C"},
+                                                    {"SHFLabel", "0.95"},
+                                                    {"SloadLabel", "0.002 kW"},
+                                                    {"TonsLabel", "-0.00 Ton"},
+                                                    {"kWLabel", "-0.000 kW"}}));
 }
 
 // The mixing results as the import reads them, set directly as the module state.

@@ -1,12 +1,17 @@
 #include "driver_session.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <ostream>
 #include <sstream>
+#include <vector>
+
+#include "core/fpenv.h"
 
 namespace plenova::testing {
 namespace {
@@ -58,6 +63,44 @@ DriverRun runDriver(const std::string& script, const std::string& arguments) {
     std::remove(out.c_str());
     std::remove(err.c_str());
     return run;
+}
+
+void PrintTo(const DriverCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+void expectDriverCase(const DriverCase& c) {
+    const std::string arguments =
+        c.separator == '.' ? "" : std::string("--decimal-separator ") + c.separator;
+    const DriverRun run = runDriver(c.script, arguments);
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const auto dumped = run.dumped();
+    for (const auto& [name, text] : c.expected) {
+        const auto found = dumped.find(name);
+        ASSERT_NE(found, dumped.end()) << name;
+        EXPECT_EQ(found->second, text) << name;
+    }
+    if (!c.sameInProcess) {
+        return;
+    }
+    setArithmeticEnvironment();
+    Calculator calc;
+    calc.setDecimalSeparator(c.separator);
+    calc.FormCreate();
+    c.sameInProcess(calc);
+    std::vector<Label*> labels = calc.mixing.labels();
+    for (std::vector<Label*> more : {calc.cooling.labels(), calc.heating.labels()}) {
+        labels.insert(labels.end(), more.begin(), more.end());
+    }
+    for (const Label* label : labels) {
+        ASSERT_TRUE(dumped.count(label->name())) << label->name();
+        EXPECT_EQ(dumped.at(label->name()), label->text()) << label->name();
+    }
+    for (const Slider* slider : calc.sliders()) {
+        ASSERT_TRUE(dumped.count(slider->name())) << slider->name();
+        EXPECT_EQ(dumped.at(slider->name()), std::to_string(slider->position())) << slider->name();
+    }
 }
 
 }  // namespace plenova::testing

@@ -1,6 +1,7 @@
-// An error that escapes an event handler abandons that handler and shows the error box: the
-// description and a full stop, the application title as caption, an error icon and OK. The
-// program carries on, and labels written before the error keep their new texts.
+// An error that escapes an event handler abandons that handler, and every handler it was
+// nested in, and shows the error box: the description and a full stop, the application title
+// as caption, an error icon and OK. The program carries on, and labels written before the
+// error keep their new texts.
 #include <QPushButton>
 #include <QTest>
 #include <stdexcept>
@@ -54,13 +55,17 @@ class ErrorBoxTest : public ProgramTest {
         QFETCH(int, kind);
         QFETCH(QString, text);
         Cooling& cooling = program->calc.cooling;
-        // A handler that writes one label, fails, and would have written another.
-        cooling.RAdbScrollBar.setOnChange([&cooling, kind] {
-            cooling.RAdbLabel.setText("written before");
+        // A handler that writes one label, sets another slider whose handler fails, and would
+        // then write a second label: the failure ends the outer handler too.
+        cooling.RAwbScrollBar.setOnChange([kind] {
             if (kind < 0) {
                 throw std::runtime_error("Disk full");
             }
             throw FloatError(FloatErrorKind(kind));
+        });
+        cooling.RAdbScrollBar.setOnChange([&cooling] {
+            cooling.RAdbLabel.setText("written before");
+            cooling.RAwbScrollBar.setPosition(cooling.RAwbScrollBar.position() + 1);
             cooling.RAwbLabel.setText("written after");
         });
         const QString wetBulb = screenText("RAwbLabel");
@@ -76,6 +81,8 @@ class ErrorBoxTest : public ProgramTest {
         // The move itself stands: the model stored it before its handler ran.
         QCOMPARE(cooling.RAdbScrollBar.position(), 256);
         QCOMPARE(sliderBar(*program, "RAdbScrollBar")->value(), 256);
+        QCOMPARE(cooling.RAwbScrollBar.position(), 184);
+        QCOMPARE(sliderBar(*program, "RAwbScrollBar")->value(), 184);
         expectProgramGoesOn();
     }
 

@@ -76,49 +76,9 @@ class ReportLayoutTest : public QObject {
             QTest::addRow("%s @%.1f,%.1f", caption, x, y)
                 << QString::fromUtf8(caption) << x << y << points;
         };
-        row("Altitude:", 148.8, 0.8);
-        row("Mixed Air (RA + OA)", 4.1, 6.6, 10.0);
-        row("Mixed Air Total Volume:", 4.1, 19.0);
-        row("Percent Return Air:", 4.1, 33.9);
-        row("Percent Outdoor Air:", 100.9, 33.9);
-        row("Return Air Volume:", 4.1, 38.9);
-        row("Outdoor Air Volume:", 100.9, 38.9);
-        row("Return Air Dry Bulb:", 4.1, 43.8);
-        row("Outdoor Air Dry Bulb:", 100.9, 43.8);
-        row("Return Air RH:", 4.1, 48.8);
-        row("Outdoor Air RH:", 100.9, 48.8);
-        row("Mixing Results", 100.9, 56.2);
-        row("Leaving Volume:", 100.9, 65.3);
-        row("Mixed Air Dry Bulb:", 100.9, 71.9);
-        row("Mixed Air RH:", 100.9, 77.7);
-        row("Mixed Air Dew Point:", 100.9, 83.5);
-        row("Cooling", 4.1, 91.8, 10.0);
-        row("Return Air Volume:", 4.1, 106.7);
-        row("Return Air Dry Bulb:", 4.1, 120.7);
-        row("Supply Air Dry Bulb:", 100.9, 120.7);
-        row("Return Air RH:", 4.1, 124.9);
-        row("Supply Air RH:", 100.9, 124.9);
-        row("Cooling Results", 100.9, 133.1);
-        row("Leaving Volume:", 100.9, 143.9);
-        row("Total kW:", 100.9, 149.7);
-        row("Sensible:", 100.9, 155.4);
-        row("Latent:", 100.9, 162.1);
-        row("SHF:", 100.9, 167.0);
-        row("Condensate:", 100.9, 172.8);
-        row("Heating", 4.1, 182.7, 10.0);
-        row("Return Air Volume:", 4.1, 196.8);
-        row("Return Air Dry Bulb:", 4.1, 210.0);
-        row("Supply Air Dry Bulb:", 100.9, 210.0);
-        row("Return Air RH:", 4.1, 215.0);
-        row("Supply Air RH:", 100.9, 215.0);
-        row("Heating Results", 100.9, 222.4);
-        row("If Heat Is Reheat After Cooling", 4.1, 223.2);
-        row("Effective Duty:", 4.1, 233.2);
-        row("Leaving Volume:", 100.9, 234.8);
-        row("Sensible:", 4.1, 239.0);
-        row("Total kW:", 100.9, 241.4);
-        row("Latent:", 4.1, 244.7);
-        row("SHF:", 4.1, 250.5);
+        for (const auto& place : report_test::captionPlaces()) {
+            row(place.caption, place.x, place.y, place.points);
+        }
     }
 
     // The whole caption stands on one line from its place, at its size.

@@ -213,6 +213,66 @@ inline const QList<ValuePlace>& valuePlaces() {
     return places;
 }
 
+// Where each caption of the template stands (as the values above), its size and its face.
+enum class Face { Regular, Bold, Italic };
+
+struct CaptionPlace {
+    const char* caption;
+    double x;
+    double y;
+    int points = 8;
+    Face face = Face::Regular;
+};
+
+inline const QList<CaptionPlace>& captionPlaces() {
+    static const QList<CaptionPlace> places{
+        {"Altitude:", 148.8, 0.8},
+        {"Mixed Air (RA + OA)", 4.1, 6.6, 10, Face::Bold},
+        {"Mixed Air Total Volume:", 4.1, 19.0},
+        {"Percent Return Air:", 4.1, 33.9},
+        {"Percent Outdoor Air:", 100.9, 33.9},
+        {"Return Air Volume:", 4.1, 38.9},
+        {"Outdoor Air Volume:", 100.9, 38.9},
+        {"Return Air Dry Bulb:", 4.1, 43.8},
+        {"Outdoor Air Dry Bulb:", 100.9, 43.8},
+        {"Return Air RH:", 4.1, 48.8},
+        {"Outdoor Air RH:", 100.9, 48.8},
+        {"Mixing Results", 100.9, 56.2, 8, Face::Bold},
+        {"Leaving Volume:", 100.9, 65.3},
+        {"Mixed Air Dry Bulb:", 100.9, 71.9},
+        {"Mixed Air RH:", 100.9, 77.7},
+        {"Mixed Air Dew Point:", 100.9, 83.5},
+        {"Cooling", 4.1, 91.8, 10, Face::Bold},
+        {"Return Air Volume:", 4.1, 106.7},
+        {"Return Air Dry Bulb:", 4.1, 120.7},
+        {"Supply Air Dry Bulb:", 100.9, 120.7},
+        {"Return Air RH:", 4.1, 124.9},
+        {"Supply Air RH:", 100.9, 124.9},
+        {"Cooling Results", 100.9, 133.1, 8, Face::Bold},
+        {"Leaving Volume:", 100.9, 143.9},
+        {"Total kW:", 100.9, 149.7},
+        {"Sensible:", 100.9, 155.4},
+        {"Latent:", 100.9, 162.1},
+        {"SHF:", 100.9, 167.0},
+        {"Condensate:", 100.9, 172.8},
+        {"Heating", 4.1, 182.7, 10, Face::Bold},
+        {"Return Air Volume:", 4.1, 196.8},
+        {"Return Air Dry Bulb:", 4.1, 210.0},
+        {"Supply Air Dry Bulb:", 100.9, 210.0},
+        {"Return Air RH:", 4.1, 215.0},
+        {"Supply Air RH:", 100.9, 215.0},
+        {"Heating Results", 100.9, 222.4, 8, Face::Bold},
+        {"If Heat Is Reheat After Cooling", 4.1, 223.2, 8, Face::Italic},
+        {"Effective Duty:", 4.1, 233.2, 8, Face::Italic},
+        {"Leaving Volume:", 100.9, 234.8},
+        {"Sensible:", 4.1, 239.0, 8, Face::Italic},
+        {"Total kW:", 100.9, 241.4},
+        {"Latent:", 4.1, 244.7, 8, Face::Italic},
+        {"SHF:", 4.1, 250.5, 8, Face::Italic},
+    };
+    return places;
+}
+
 // One word of a PDF page, in millimetres from the sheet's top-left corner.
 struct PdfWord {
     QString text;

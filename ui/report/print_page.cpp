@@ -35,20 +35,26 @@ QPushButton* pushButton(const QString& caption, const char* name, QRect geometry
 
 PrintPage::PrintPage(Calculator& calc, QWidget* parent)
     : QWidget(parent), calc_(calc), QuickRep_(calc.report, this) {
-    createControls();
-    createConnections();
+    setAutoFillBackground(true);
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    setPalette(buttonFace);
 }
 
 PrintPage::~PrintPage() {
     calc_.EditQRtitle.setView(nullptr);
 }
 
-void PrintPage::createControls() {
-    setAutoFillBackground(true);
-    QPalette buttonFace = palette();
-    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
-    setPalette(buttonFace);
+void PrintPage::setVisible(bool visible) {
+    if (visible && miniature_ == nullptr) {
+        // Made while the page is still hidden, so that they show with it.
+        createControls();
+        createConnections();
+    }
+    QWidget::setVisible(visible);
+}
 
+void PrintPage::createControls() {
     miniature_ = new ReportMiniature(calc_.report, this);
     miniature_->setObjectName(QStringLiteral("QuickRep"));
     miniature_->move(8, 8);

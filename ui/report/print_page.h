@@ -31,6 +31,10 @@ class PrintPage : public QWidget {
 
     ReportComponent& report() { return QuickRep_; }
 
+    // The controls are made just before the page shows for the first time: a start-up that
+    // opens on another page does not pay for them.
+    void setVisible(bool visible) override;
+
   private:
     void createControls();
     void createConnections();
