@@ -7,6 +7,10 @@ Calculator::Calculator() {
     cooling.connect();
     heating.connect();
     EditQRtitle.setOnChange([this] { report.EditQRtitleChange(); });
+    const RecalculationObserver relay = [this](const char* name) { recalculationStarts(name); };
+    mixing.onRecalculation = relay;
+    cooling.onRecalculation = relay;
+    heating.onRecalculation = relay;
 }
 
 void Calculator::FormCreate() {
@@ -29,9 +33,23 @@ void Calculator::setDecimalSeparator(char separator) {
 }
 
 void Calculator::setRecalculationObserver(const RecalculationObserver& observer) {
-    mixing.onRecalculation = observer;
-    cooling.onRecalculation = observer;
-    heating.onRecalculation = observer;
+    observer_ = observer;
+}
+
+int Calculator::addRecalculationListener(RecalculationObserver listener) {
+    listeners_.emplace_back(nextListenerKey_, std::move(listener));
+    return nextListenerKey_++;
+}
+
+void Calculator::removeRecalculationListener(int key) {
+    std::erase_if(listeners_, [key](const auto& entry) { return entry.first == key; });
+}
+
+void Calculator::recalculationStarts(const char* recalculation) const {
+    notify(observer_, recalculation);
+    for (const auto& [key, listener] : listeners_) {
+        notify(listener, recalculation);
+    }
 }
 
 std::vector<Slider*> Calculator::sliders() {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "modules/altitude.h"
@@ -33,7 +34,12 @@ class Calculator {
 
     // The echo format's decimal separator, from the user's regional settings.
     void setDecimalSeparator(char separator);
+    char decimalSeparator() const { return mixing.decimalSeparator; }
     void setRecalculationObserver(const RecalculationObserver& observer);
+    // Further listeners, told after the observer at the start of every recalculation (the
+    // chart window repaints once the handler is done). The key removes the listener again.
+    int addRecalculationListener(RecalculationObserver listener);
+    void removeRecalculationListener(int key);
 
     // Every slider and every value label of the three calculation pages.
     std::vector<Slider*> sliders();
@@ -48,6 +54,13 @@ class Calculator {
     Heating heating{altitude, cooling, ResultText};
     TextBox EditQRtitle{"EditQRtitle", "Plenova Results"};
     Report report{EditQRtitle, mixing, cooling, heating};
+
+  private:
+    void recalculationStarts(const char* recalculation) const;
+
+    RecalculationObserver observer_;
+    std::vector<std::pair<int, RecalculationObserver>> listeners_;
+    int nextListenerKey_ = 0;
 };
 
 }  // namespace plenova

@@ -96,6 +96,12 @@ void Mixing::MixedAirCalc() {
                                      {LabelMARAdb, LabelMARAwb, LabelMARAdp, LabelMARArh}, sep);
     const Stream OA = evaluateStream(ScrollBarMAOAdb, ScrollBarMAOAwb, MAkPa,
                                      {LabelMAOAdb, LabelMAOAwb, LabelMAOAdp, LabelMAOArh}, sep);
+    MARAdb = RA.db;
+    MARApw = RA.pw;
+    MARAx = RA.x;
+    MAOAdb = OA.db;
+    MAOApw = OA.pw;
+    MAOAx = OA.x;
 
     // 4. Volumes.
     MAvol = store(ScrollBarMAVol.position() / 10000.0L);
@@ -123,7 +129,7 @@ void Mixing::MixedAirCalc() {
     // 7. Vapour pressure, weighted by mass flow. The total volume is never zero and every
     // density is positive, so the weights are always defined; they stay unrounded.
     const long double totalMf = static_cast<long double>(MARAmf) + MAOAmf;
-    const double MAMApw = store(MARAmf / totalMf * RA.pw + MAOAmf / totalMf * OA.pw);
+    MAMApw = store(MARAmf / totalMf * RA.pw + MAOAmf / totalMf * OA.pw);
 
     // 8. Relative humidity: kept unclamped, shown (and searched for) within 0 to 100.
     const double MAMAps = store(saturationPressure(MAMAdb));
@@ -141,7 +147,7 @@ void Mixing::MixedAirCalc() {
     LabelMAMAdp.setText(dewPointText(MAMApw));
 
     // 10. Moisture content, weighted by mass flow (not the moisture content of MAMApw).
-    const double MAMAx = store(MARAmf / totalMf * RA.x + MAOAmf / totalMf * OA.x);
+    MAMAx = store(MARAmf / totalMf * RA.x + MAOAmf / totalMf * OA.x);
     LabelMAMAx.setText(fixedText(MAMAx, 4, suffix::kKgPerKg));
 
     // 11. Density from the mixed vapour pressure.

@@ -57,6 +57,16 @@ class Mixing {
     double MAMAwb = 0;  // renewed only when MAMArh is not negative
     double MAvol = 0;
     double MAMArh = 0;  // before any clamping
+    // The streams and the mixture as the last recalculation computed them, kept for the chart:
+    // vapour pressures never clamped, moisture contents negative where the pressure is.
+    double MARAdb = 0;
+    double MARApw = 0;
+    double MARAx = 0;
+    double MAOAdb = 0;
+    double MAOApw = 0;
+    double MAOAx = 0;
+    double MAMApw = 0;
+    double MAMAx = 0;
 
     // Reads the seven positions and writes the module state and all 25 result labels. Moves
     // no slider and reads no earlier result.

@@ -1,9 +1,13 @@
 // plenova-driver: the calculator without a window, for scripted tests. Reads one command a
 // line on standard input:
 //   set <SliderName> <position>   set a slider as code would (clamped; handler if changed)
+//   type <SliderName> <text>      a typed reading ("23.7 °C"), as the window's editor takes it
 //   click Button1 | click Button2 press an import button
 //   dump                          every value label as NAME=TEXT, then every slider as
 //                                 NAME=POSITION, each group sorted by name
+//   chart                         what the chart's legend shows, as NAME=TEXT lines: each
+//                                 process point's dry bulb and moisture content, the ADP,
+//                                 the bypass and the contact factor
 // Blank lines and lines starting with '#' are skipped. A bad line is reported on standard
 // error with its number and ends the run with status 2. An error raised inside a handler is
 // reported on standard error the way the window's error box would show it, and the run goes on.
@@ -15,8 +19,10 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_scene.h"
 #include "core/fpenv.h"
 #include "modules/calculator.h"
+#include "modules/typed_reading.h"
 
 namespace {
 
@@ -106,6 +112,26 @@ int main(int argc, char** argv) {
                     return fail("position '" + args[1] + "' is not an integer");
                 }
                 slider->setPosition(position);
+            } else if (command == "type") {
+                if (args.empty()) {
+                    return fail("'type' takes a slider name and a reading");
+                }
+                plenova::Slider* slider = calculator.findSlider(args[0]);
+                if (slider == nullptr) {
+                    return fail("unknown slider '" + args[0] + "'");
+                }
+                // The reading is the rest of the line after the name: "23.7 °C" has a space.
+                std::istringstream again(line);
+                std::string skipped;
+                std::string typed;
+                again >> skipped >> skipped;
+                std::getline(again, typed);
+                const auto reading = plenova::readTyped(*slider, typed, separator);
+                if (reading.problem != plenova::ReadingProblem::None) {
+                    return fail(args[0] + ": " +
+                                plenova::problemText(*slider, reading.problem, separator));
+                }
+                slider->setPosition(reading.position);
             } else if (command == "click") {
                 if (args.size() != 1) {
                     return fail("'click' takes a button name");
@@ -117,6 +143,15 @@ int main(int argc, char** argv) {
                 } else {
                     return fail("unknown button '" + args[0] + "'");
                 }
+            } else if (command == "chart") {
+                if (!args.empty()) {
+                    return fail("'chart' takes no arguments");
+                }
+                for (const auto& [name, text] :
+                     plenova::chart::legendValues(plenova::chart::captureScene(calculator))) {
+                    std::cout << name << '=' << text << '\n';
+                }
+                std::cout.flush();
             } else if (command == "dump") {
                 if (!args.empty()) {
                     return fail("'dump' takes no arguments");

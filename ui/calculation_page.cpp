@@ -2,10 +2,13 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <stdexcept>
 
 #include "modules/calculator.h"
 #include "ui/design_group_box.h"
+#include "ui/key_push_button.h"
+#include "ui/reading_editor.h"
 #include "ui/slider_bar.h"
 #include "ui/value_label.h"
 #include "ui/white_panel.h"
@@ -15,6 +18,9 @@ namespace plenova {
 namespace {
 
 const QColor kGreyText(128, 128, 128);
+// A value keeps this far from whatever stands after it on its line, or from the box's frame.
+constexpr int kGap = 3;
+constexpr int kBoxFrame = 2;
 
 // The layout tables name model controls; a name without a model is a mistake in a table.
 template <typename Control>
@@ -37,6 +43,8 @@ CalculationPage::CalculationPage(const PageLayout& layout, Calculator& calc, QWi
     createSliders(layout, calc);
     createButtons(layout);
     setFocusOrder(layout);
+    limitValueLabels();
+    createReadingEditors(calc);
 }
 
 QPushButton* CalculationPage::button(const std::string& name) const {
@@ -105,11 +113,43 @@ void CalculationPage::createSliders(const PageLayout& layout, Calculator& calc) 
 void CalculationPage::createButtons(const PageLayout& layout) {
     for (const ButtonDesign& design : layout.buttons) {
         auto* button =
-            new QPushButton(QString::fromLatin1(design.caption), groupBox(design.groupBox));
+            new KeyPushButton(QString::fromLatin1(design.caption), groupBox(design.groupBox));
         button->setObjectName(QString::fromLatin1(design.name));
         button->setFont(arial8());
         button->setGeometry(design.x, design.y, design.width, design.height);
         buttons_[design.name] = button;
+    }
+}
+
+void CalculationPage::limitValueLabels() {
+    for (ValueLabel* label : findChildren<ValueLabel*>()) {
+        const QWidget* box = label->parentWidget();
+        const int top = label->y();
+        const int bottom = top + label->fontMetrics().height();
+        int right = box->width() - kBoxFrame;
+        for (const QObject* object : box->children()) {
+            const auto* other = qobject_cast<const QWidget*>(object);
+            if (other == nullptr || other == label || other->isHidden()) {
+                continue;
+            }
+            const QRect area = other->geometry();
+            if (area.left() > label->x() && area.top() < bottom && area.bottom() >= top) {
+                right = std::min(right, area.left() - kGap);
+            }
+        }
+        label->setRoom(right - label->x());
+    }
+}
+
+void CalculationPage::createReadingEditors(const Calculator& calc) {
+    for (SliderBar* slider : sliders_) {
+        const SliderReading* reading = sliderReading(slider->model().name());
+        const char* labelName = require(reading, slider->model().name().c_str()).valueLabel;
+        ValueLabel& label =
+            require(findChild<ValueLabel*>(QString::fromLatin1(labelName)), labelName);
+        auto* editor = new ReadingEditor(*slider, label, calc, this);
+        connect(slider, &SliderBar::editRequested, editor, &ReadingEditor::open);
+        connect(&label, &ValueLabel::doubleClicked, editor, &ReadingEditor::open);
     }
 }
 

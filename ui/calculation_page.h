@@ -38,6 +38,10 @@ class CalculationPage : public QWidget {
     void createSliders(const PageLayout& layout, Calculator& calc);
     void createButtons(const PageLayout& layout);
     void setFocusOrder(const PageLayout& layout);
+    // Tells each value label how wide it may be before it meets the next thing on its line.
+    void limitValueLabels();
+    // A typed-reading editor for every slider, over the label that shows its value.
+    void createReadingEditors(const Calculator& calc);
 
     QGroupBox* groupBox(const char* name) const;
 

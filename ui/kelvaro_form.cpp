@@ -1,7 +1,6 @@
 #include "ui/kelvaro_form.h"
 
 #include <QAction>
-#include <QKeyEvent>
 
 #include "ui/design_fonts.h"
 #include "ui/fixed_text_memo.h"
@@ -43,14 +42,6 @@ void TKelvaroForm::showModalOver(const QWidget& over) {
     frame.moveCenter(over.frameGeometry().center());
     move(frame.topLeft());
     exec();
-}
-
-void TKelvaroForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace plenova

@@ -1,5 +1,6 @@
 // The About box: the maker, the program and its version. Created hidden when it is first
 // needed and kept for the rest of the run; every AboutClick shows the same window again.
+// Escape closes it.
 #pragma once
 
 #include <QDialog>
@@ -17,10 +18,6 @@ class TKelvaroForm : public QDialog {
     void showModalOver(const QWidget& over);
 
     FixedTextMemo* memo() const { return KelvaroMemo; }
-
-  protected:
-    // A box without a Cancel button: Escape does not close it.
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     FixedTextMemo* KelvaroMemo;

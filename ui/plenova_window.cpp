@@ -9,6 +9,7 @@
 
 #include "modules/calculator.h"
 #include "ui/calculation_page.h"
+#include "ui/chart/chart_window.h"
 #include "ui/design_fonts.h"
 #include "ui/fixed_text_memo.h"
 #include "ui/fixed_texts.h"
@@ -87,24 +88,32 @@ void TPlenova::createPages() {
 
 void TPlenova::createMenu() {
     menuBar()->setNativeMenuBar(false);  // the client area lies below a menu bar of our own
+    // Captions carry mnemonics: Alt+F opens "File", Alt+K chooses "Kelvaro".
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
 
-    File1 = menuBar()->addMenu(QStringLiteral("File"));
+    File1 = menuBar()->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    Print = File1->addAction(QStringLiteral("Print"));
+    Print = File1->addAction(QStringLiteral("&Print"));
     Print->setObjectName(QStringLiteral("Print"));
     Print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    Close = File1->addAction(QStringLiteral("Close"));
+    Close = File1->addAction(QStringLiteral("&Close"));
     Close->setObjectName(QStringLiteral("Close"));
     Close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
     // An item of the bar itself: choosing it acts at once.
-    About = menuBar()->addAction(QStringLiteral("Kelvaro"));
+    About = menuBar()->addAction(QStringLiteral("&Kelvaro"));
     About->setObjectName(QStringLiteral("About"));
     About->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
+    // The chart comes after the existing items, which keep their places.
+    View1 = menuBar()->addMenu(QStringLiteral("&View"));
+    View1->setObjectName(QStringLiteral("View1"));
+    Chart = View1->addAction(QStringLiteral("&Psychrometric Chart"));
+    Chart->setObjectName(QStringLiteral("Chart"));
+    Chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+
     // The shortcuts belong to the window, whichever page has the focus.
-    addActions({Print, Close, About});
+    addActions({Print, Close, About, Chart});
 }
 
 void TPlenova::createConnections() {
@@ -117,6 +126,7 @@ void TPlenova::createConnections() {
     connect(Print, &QAction::triggered, this, &TPlenova::PrintClick);
     connect(Close, &QAction::triggered, this, &TPlenova::CloseClick);
     connect(About, &QAction::triggered, this, &TPlenova::AboutClick);
+    connect(Chart, &QAction::triggered, this, &TPlenova::ChartClick);
 }
 
 void TPlenova::FormCreate() {
@@ -150,6 +160,19 @@ void TPlenova::PageControlChange() {
 
 void TPlenova::Button1Click() {
     runHandler(this, [this] { calc_.cooling.Button1Click(); });
+}
+
+void TPlenova::ChartClick() {
+    if (chartWindow_ == nullptr) {
+        chartWindow_ = new ChartWindow(calc_, PageControl, this);
+    }
+    chartWindow_->show();
+    chartWindow_->raise();
+    chartWindow_->activateWindow();
+}
+
+ChartWindow* TPlenova::chartWindow() const {
+    return chartWindow_;
 }
 
 void TPlenova::Button2Click() {

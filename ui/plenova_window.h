@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QMenu;
@@ -12,6 +13,7 @@ namespace plenova {
 
 class Calculator;
 class CalculationPage;
+class ChartWindow;
 class FixedTextMemo;
 class PrintPage;
 class TKelvaroForm;
@@ -41,6 +43,9 @@ class TPlenova : public QMainWindow {
     void PageControlChange();
     void Button1Click();
     void Button2Click();
+    // Opens the psychrometric chart, or raises it when it is open already.
+    void ChartClick();
+    ChartWindow* chartWindow() const;
 
   private:
     void createPages();
@@ -60,6 +65,9 @@ class TPlenova : public QMainWindow {
     QAction* Close = nullptr;
     QAction* About = nullptr;
     TKelvaroForm* aboutBox_ = nullptr;
+    QMenu* View1 = nullptr;
+    QAction* Chart = nullptr;
+    QPointer<ChartWindow> chartWindow_;  // deleted when closed: it keeps nothing
 };
 
 }  // namespace plenova

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 
+#include "ui/chart/chart_window.h"
 #include "ui/program.h"
 
 namespace plenova {
@@ -35,6 +36,22 @@ bool saveScreenshots(PlenovaProgram& program, const QString& folder) {
     QCoreApplication::processEvents();
     saved = about.grab().save(dir.filePath(QStringLiteral("about.png"))) && saved;
     about.hide();
+
+    // The chart at the state the pages hold, then at a humid mix: saturated return air at
+    // 10 °C and saturated outdoor air at 40 °C, half and half, which supersaturates.
+    program.Plenova.ChartClick();
+    ChartWindow* chart = program.Plenova.chartWindow();
+    QCoreApplication::processEvents();
+    saved = chart->grab().save(dir.filePath(QStringLiteral("chart.png"))) && saved;
+    Mixing& mixing = program.calc.mixing;
+    mixing.ScrollBarMARAwb.setPosition(200);
+    mixing.ScrollBarMARAdb.setPosition(200);
+    mixing.ScrollBarMAOAdb.setPosition(500);
+    mixing.ScrollBarMAOAwb.setPosition(500);
+    mixing.ScrollBarMApercent.setPosition(50);
+    QCoreApplication::processEvents();
+    saved = chart->grab().save(dir.filePath(QStringLiteral("chart-humid-mixing.png"))) && saved;
+    chart->close();
     return saved;
 }
 

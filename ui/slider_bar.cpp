@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QSignalBlocker>
@@ -83,12 +84,28 @@ void SliderBar::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
             action = SliderToMaximum;
             break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F2:
+            event->accept();
+            Q_EMIT editRequested();
+            return;
         default:
             QScrollBar::keyPressEvent(event);
             return;
     }
     event->accept();
     triggerAction(action);
+}
+
+void SliderBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void SliderBar::initStyleOption(QStyleOptionSlider* option) const {

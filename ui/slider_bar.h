@@ -25,10 +25,16 @@ class SliderBar : public QScrollBar {
     // is in place, so that setting up the bar runs no handler.
     void acceptUserInput();
 
+  Q_SIGNALS:
+    // Enter or F2: the user wants to type a reading.
+    void editRequested();
+
   protected:
     // The keys of a horizontal slider, whatever the toolkit's key direction: Left/Up and Page Up
     // step down, Right/Down and Page Down step up, Home and End go to the ends.
     void keyPressEvent(QKeyEvent* event) override;
+    // A focused bar is framed in the highlight colour: the arrow keys act on it.
+    void paintEvent(QPaintEvent* event) override;
     // A thumb of the style's standard length, whatever the range: the large step is a step,
     // not a page size.
     void initStyleOption(QStyleOptionSlider* option) const override;

@@ -1,11 +1,16 @@
 #include "ui/value_label.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 
 namespace plenova {
 
+namespace {
+constexpr int kSmallestPixelSize = 6;
+}  // namespace
+
 ValueLabel::ValueLabel(Label& model, const QFont& font, QWidget* parent)
-    : QLabel(parent), model_(model) {
+    : QLabel(parent), model_(model), designFont_(font) {
     setObjectName(QString::fromStdString(model.name()));
     setFont(font);
     setTextFormat(Qt::PlainText);
@@ -25,8 +30,29 @@ bool ValueLabel::event(QEvent* event) {
     return handled;
 }
 
+void ValueLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLabel::mouseDoubleClickEvent(event);
+    Q_EMIT doubleClicked();
+}
+
+void ValueLabel::setRoom(int pixels) {
+    room_ = pixels;
+    showText(model_.text());
+}
+
 void ValueLabel::showText(const std::string& text) {
-    setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    QFont font = designFont_;
+    if (room_ > 0) {
+        while (font.pixelSize() > kSmallestPixelSize &&
+               QFontMetrics(font).horizontalAdvance(shown) > room_) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+    }
+    if (font != this->font()) {
+        setFont(font);
+    }
+    setText(shown);
     // Outside a layout a label keeps its old size; the top-left corner stays where it is.
     if (testAttribute(Qt::WA_WState_Polished)) {
         adjustSize();

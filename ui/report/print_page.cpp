@@ -1,6 +1,7 @@
 #include "ui/report/print_page.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -9,6 +10,7 @@
 
 #include "modules/calculator.h"
 #include "ui/handler_boundary.h"
+#include "ui/key_push_button.h"
 #include "ui/report/report_miniature.h"
 
 namespace plenova {
@@ -23,8 +25,24 @@ QFont arial8(bool bold) {
     return font;
 }
 
+// The page title box. Alt with a letter is a menu's mnemonic or nothing: never text.
+class TitleBox : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const auto modifiers = event->modifiers();
+        if ((modifiers & Qt::AltModifier) != 0 && (modifiers & Qt::ControlModifier) == 0) {
+            event->ignore();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
 QPushButton* pushButton(const QString& caption, const char* name, QRect geometry, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new KeyPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->setCursor(Qt::PointingHandCursor);
@@ -64,7 +82,7 @@ void PrintPage::createControls() {
     pageTitleCaption_->move(304, 16);
     pageTitleCaption_->adjustSize();
 
-    EditQRtitle_ = new QLineEdit(QString::fromStdString(calc_.EditQRtitle.text()), this);
+    EditQRtitle_ = new TitleBox(QString::fromStdString(calc_.EditQRtitle.text()), this);
     EditQRtitle_->setObjectName(QStringLiteral("EditQRtitle"));
     EditQRtitle_->setFont(arial8(false));
     QPalette black = EditQRtitle_->palette();

@@ -22,6 +22,9 @@ bool ReportComponent::print() const {
 
 void ReportComponent::preview() {
     if (preview_) {
+        // Also out of the task bar: a minimised window would not come up by raising it.
+        preview_->setWindowState(preview_->windowState() & ~Qt::WindowMinimized);
+        preview_->show();
         preview_->raise();
         preview_->activateWindow();
         return;

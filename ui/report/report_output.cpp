@@ -73,6 +73,11 @@ bool printOnDefaultPrinter(const ReportPage& page) {
     return true;
 }
 
+QString withPdfSuffix(const QString& path) {
+    const QString suffix = QStringLiteral(".pdf");
+    return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
+}
+
 void savePdf(const ReportPage& page, const QString& path) {
     const QByteArray pdf = reportPdf(page);
     // QSaveFile writes beside the target and renames only once everything is written.

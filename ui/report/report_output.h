@@ -32,6 +32,10 @@ void printReport(const ReportPage& page, const QString& printer);
 // Throws as printReport does.
 bool printOnDefaultPrinter(const ReportPage& page);
 
+// The path with ".pdf" appended unless it already ends in ".pdf" (in any case): a chosen name
+// such as "AHU3.north" still gives a file that opens as a PDF.
+QString withPdfSuffix(const QString& path);
+
 // Writes the one page as a PDF file. The file appears complete or not at all: an existing
 // file keeps its old content when the write fails. Throws std::runtime_error, describing the
 // path and the reason, when it cannot be written.

@@ -26,26 +26,35 @@ double units(double mm) {
     return mm * kUnitsPerMm;
 }
 
+int pixelSize(double points) {
+    return static_cast<int>(units(points * kMmPerPoint) + 0.5);
+}
+
 QFont reportFont(const ReportFont& style) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     font.setHintingPreference(QFont::PreferNoHinting);
     // A pixel size in painter units: the text keeps its size in millimetres whatever the
     // device's resolution, and scales with the page.
-    font.setPixelSize(static_cast<int>(units(style.points * kMmPerPoint) + 0.5));
+    font.setPixelSize(pixelSize(style.points));
     font.setBold(style.bold);
     font.setItalic(style.italic);
     return font;
 }
 
 // A report label: as wide as its text, broken at word boundaries (or anywhere, for a word
-// longer than the room) where it would pass the band's right edge.
+// longer than the room) where it would pass the band's right edge. A centred label centres
+// each of its lines across the room.
 class LabelLayout {
   public:
-    LabelLayout(const std::string& text, const QFont& font, QPaintDevice* device, double maxWidth)
-        : layout_(QString::fromStdString(text), font, device) {
+    LabelLayout(const std::string& text, const QFont& font, QPaintDevice* device, double maxWidth,
+                Qt::Alignment alignment = Qt::AlignLeft)
+        : layout_(QString::fromStdString(text), font, device),
+          maxWidth_(maxWidth),
+          centred_(alignment == Qt::AlignHCenter) {
         QTextOption option;
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setAlignment(alignment);
         layout_.setTextOption(option);
         layout_.beginLayout();
         double y = 0.0;
@@ -55,10 +64,13 @@ class LabelLayout {
             y += line.height();
             width_ = std::max(width_, line.naturalTextWidth());
         }
+        height_ = y;
         layout_.endLayout();
     }
 
     double width() const { return width_; }
+    double height() const { return height_; }
+    int lineCount() const { return layout_.lineCount(); }
 
     // White and opaque: whatever lies under the label does not show through. Only the lines
     // that fit above `bottom`, the foot of the label's band, are drawn: a label never spills
@@ -76,7 +88,8 @@ class LabelLayout {
         if (lines == 0 || layout_.text().isEmpty()) {
             return;
         }
-        painter.fillRect(QRectF(topLeft, QSizeF(width_, height)), Qt::white);
+        const double indent = centred_ ? (maxWidth_ - width_) / 2.0 : 0.0;
+        painter.fillRect(QRectF(topLeft + QPointF(indent, 0.0), QSizeF(width_, height)), Qt::white);
         painter.setPen(colour);
         for (int i = 0; i < lines; ++i) {
             layout_.lineAt(i).draw(&painter, topLeft);
@@ -85,21 +98,46 @@ class LabelLayout {
 
   private:
     QTextLayout layout_;
+    double maxWidth_;
+    bool centred_;
     double width_ = 0.0;
+    double height_ = 0.0;
 };
 
 QRectF bandRect(double top, double height) {
     return QRectF(units(geo::kMargin), units(top), units(geo::kBandWidth), units(height));
 }
 
+// The page title, centred across the band: one line of 14 pt where it fits; else wrapped,
+// in the largest size at which every line fits the band, so that no word is lost.
 void paintTitleBand(QPainter& painter, const std::string& title) {
     const QRectF band = bandRect(geo::kTitleBandTop, geo::kTitleBandHeight);
     painter.save();
     painter.setClipRect(band, Qt::IntersectClip);
-    LabelLayout label(title, reportFont({geo::kTitlePoints, true, false}), painter.device(),
-                      band.width());
-    const double left = band.left() + (band.width() - label.width()) / 2.0;
-    label.draw(painter, QPointF(left, band.top() + units(geo::kTitleTop)), band.bottom(), Qt::blue);
+    QFont font = reportFont({geo::kTitlePoints, true, false});
+    const auto layoutAt = [&](int size) {
+        font.setPixelSize(size);
+        return LabelLayout(title, font, painter.device(), band.width(), Qt::AlignHCenter);
+    };
+    const auto fits = [&](const LabelLayout& label) {
+        return label.width() <= band.width() && label.height() <= band.height();
+    };
+    int size = pixelSize(geo::kTitlePoints);
+    if (!fits(layoutAt(size))) {
+        // The largest size that fits, between the smallest legible one and 14 pt.
+        int small = pixelSize(geo::kSmallestTitlePoints);
+        int large = size;
+        while (large - small > 1) {
+            const int middle = (small + large) / 2;
+            (fits(layoutAt(middle)) ? small : large) = middle;
+        }
+        size = small;
+    }
+    LabelLayout label = layoutAt(size);
+    // Its top 4.1 mm below the band's top, or higher where more lines need the room.
+    const double top =
+        std::max(0.0, std::min(units(geo::kTitleTop), band.height() - label.height()));
+    label.draw(painter, QPointF(band.left(), band.top() + top), band.bottom(), Qt::blue);
     painter.restore();
 }
 

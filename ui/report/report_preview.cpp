@@ -1,5 +1,6 @@
 #include "ui/report/report_preview.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/handler_boundary.h"
+#include "ui/key_push_button.h"
 #include "ui/print/cups_job.h"
 #include "ui/report/report_output.h"
 #include "ui/report/report_template.h"
@@ -50,9 +52,9 @@ ReportPreview::ReportPreview(ReportPage page, QWidget* parent)
     setWindowTitle(QString::fromUtf8(kReportTitle));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    print_ = new QPushButton(tr("Print"), this);
-    save_ = new QPushButton(tr("Save as PDF…"), this);
-    close_ = new QPushButton(tr("Close"), this);
+    print_ = new KeyPushButton(tr("Print"), this);
+    save_ = new KeyPushButton(tr("Save as PDF…"), this);
+    close_ = new KeyPushButton(tr("Close"), this);
     print_->setObjectName(QStringLiteral("PreviewPrint"));
     save_->setObjectName(QStringLiteral("PreviewSavePdf"));
     close_->setObjectName(QStringLiteral("PreviewClose"));
@@ -73,6 +75,10 @@ ReportPreview::ReportPreview(ReportPage page, QWidget* parent)
     connect(print_, &QPushButton::clicked, this, &ReportPreview::printShownPage);
     connect(save_, &QPushButton::clicked, this, &ReportPreview::saveAsPdf);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(escape, &QAction::triggered, this, &QWidget::close);
+    addAction(escape);
 
     // As tall as the screen comfortably allows, in the sheet's proportions.
     int height = 900;
@@ -102,7 +108,7 @@ void ReportPreview::saveAsPdf() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    savePdfTo(dialog.selectedFiles().constFirst());
+    savePdfTo(withPdfSuffix(dialog.selectedFiles().constFirst()));
 }
 
 void ReportPreview::savePdfTo(const QString& path) {

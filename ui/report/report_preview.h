@@ -1,6 +1,6 @@
 // The report's own preview window: the page as it stood when the preview opened, scaled to
 // fit, with "Print" and "Save as PDF…" (a technician without a printer mails the PDF).
-// The window is not modal.
+// The window is not modal; Escape closes it.
 #pragma once
 
 #include <QWidget>
@@ -35,7 +35,7 @@ class ReportPreview : public QWidget {
 
     // "Print": the page shown goes to the default printer; a failure is shown in the error box.
     void printShownPage();
-    // "Save as PDF…": asks for a path, then saves.
+    // "Save as PDF…": asks for a path, then saves it with ".pdf" at its end.
     void saveAsPdf();
     // Writes the page shown to `path`; a failure is shown in the error box.
     void savePdfTo(const QString& path);

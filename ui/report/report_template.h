@@ -21,6 +21,8 @@ inline constexpr double kTitleBandTop = kMargin;
 inline constexpr double kTitleBandHeight = 9.9;
 inline constexpr double kTitleTop = 4.1;  // the page title's top below the title band's top
 inline constexpr double kTitlePoints = 14.0;
+// A title too long for the band shrinks down to this size at the least.
+inline constexpr double kSmallestTitlePoints = 1.0;
 
 inline constexpr double kDetailBandTop = kTitleBandTop + kTitleBandHeight;
 inline constexpr double kDetailBandHeight = 256.3;
