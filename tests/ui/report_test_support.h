@@ -31,6 +31,10 @@
 
 namespace report_test {
 
+// The exit status of a test that could not run here, registered with ctest as SKIP_RETURN_CODE
+// (the status tests/ui/cups-pdf-queue also uses).
+inline constexpr int kSkipped = 77;
+
 // Closes every modal window that appears and remembers what it said, so that a test can check
 // an expected error box and fail on an unexpected one instead of hanging.
 class ModalWatchdog : public QObject {

@@ -13,6 +13,7 @@
 #include "ui/chart/chart_output.h"
 #include "ui/chart/chart_view.h"
 #include "ui/handler_boundary.h"
+#include "ui/print/cups_job.h"
 #include "ui/report/report_output.h"
 
 namespace plenova {

@@ -1,16 +1,16 @@
 #include "ui/report/report_output.h"
 
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QRectF>
 #include <QSaveFile>
 #include <stdexcept>
 
+#include "ui/print/cups_job.h"
 #include "ui/report/report_page.h"
 #include "ui/report/report_template.h"
 
@@ -41,40 +41,35 @@ QRectF sheetRect(const QPageLayout& layout, int resolution) {
     return sheet.translated(-QPointF(layout.paintRectPixels(resolution).topLeft()));
 }
 
-bool hasDefaultPrinter() {
-    return !QPrinterInfo::defaultPrinter().isNull();
+QByteArray reportPdf(const ReportPage& page) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(reportPageLayout());
+        writer.setTitle(QString::fromUtf8(kReportTitle));
+        writer.setCreator(kCreator);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            throw failure(QStringLiteral("The report could not be laid out as a PDF"));
+        }
+        page.paint(painter, sheetRect(writer.pageLayout(), writer.resolution()));
+        painter.end();
+    }  // the writer finishes the file when it goes
+    return pdf;
+}
+
+void printReport(const ReportPage& page, const QString& printer) {
+    printPdf(reportPdf(page), QString::fromUtf8(kReportTitle), printer);
 }
 
 bool printOnDefaultPrinter(const ReportPage& page) {
-    // Without any printer QPrinter would quietly fall back to writing a PDF, so ask first.
-    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
-    if (target.isNull()) {
+    const QString printer = defaultPrinterName();
+    if (printer.isEmpty()) {
         return false;
     }
-    QPrinter printer(target, QPrinter::HighResolution);
-    printer.setDocName(QString::fromUtf8(kReportTitle));
-    printer.setCreator(kCreator);
-    printer.setCopyCount(1);
-    printer.setDuplex(QPrinter::DuplexNone);
-    printer.setPrintRange(QPrinter::AllPages);
-    printer.setPaperSource(QPrinter::Auto);
-    if (!printer.setPageLayout(reportPageLayout())) {
-        // The printer cannot print that close to the edge: its own margins stand, and the
-        // page is drawn relative to the sheet all the same.
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Portrait);
-    }
-
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        throw failure(
-            QStringLiteral("The printer \"%1\" could not start the job").arg(target.printerName()));
-    }
-    page.paint(painter, sheetRect(printer.pageLayout(), printer.resolution()));
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        throw failure(QStringLiteral("The page could not be sent to the printer \"%1\"")
-                          .arg(target.printerName()));
-    }
+    printReport(page, printer);
     return true;
 }
 
@@ -84,23 +79,16 @@ QString withPdfSuffix(const QString& path) {
 }
 
 void savePdf(const ReportPage& page, const QString& path) {
+    const QByteArray pdf = reportPdf(page);
     // QSaveFile writes beside the target and renames only once everything is written.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         throw saveFailure(path, file.errorString());
     }
-    {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(reportPageLayout());
-        writer.setTitle(QString::fromUtf8(kReportTitle));
-        writer.setCreator(kCreator);
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            throw saveFailure(path, QStringLiteral("the PDF could not be started"));
-        }
-        page.paint(painter, sheetRect(writer.pageLayout(), writer.resolution()));
-        painter.end();
+    if (file.write(pdf) != pdf.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw saveFailure(path, reason);
     }
     if (!file.commit()) {
         throw saveFailure(path, file.errorString());

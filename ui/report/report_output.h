@@ -2,6 +2,7 @@
 // one renderer.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QPageLayout;
@@ -18,12 +19,17 @@ QPageLayout reportPageLayout();
 // painter's origin lies at the top-left corner of the printable area.
 QRectF sheetRect(const QPageLayout& layout, int resolution);
 
-// True when the system has a default printer to print on.
-bool hasDefaultPrinter();
+// The one page as a PDF document in memory. Throws std::runtime_error when it cannot be laid out.
+QByteArray reportPdf(const ReportPage& page);
+
+// Sends the one page to `printer` as one copy of one A4 page, the job titled "Plenova
+// Results". Throws when the page cannot be laid out, and PrintFailure (naming the printer and
+// CUPS's reason) when the job is refused or the print server cannot be reached.
+void printReport(const ReportPage& page, const QString& printer);
 
 // Sends the one page straight to the system's default printer: no dialog, no progress, one
 // copy, the job titled "Plenova Results". Without a printer it does nothing and returns false.
-// Throws std::runtime_error when the job cannot be laid out or sent.
+// Throws as printReport does.
 bool printOnDefaultPrinter(const ReportPage& page);
 
 // The path with ".pdf" appended unless it already ends in ".pdf" (in any case): a chosen name

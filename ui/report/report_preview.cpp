@@ -11,6 +11,7 @@
 
 #include "ui/handler_boundary.h"
 #include "ui/key_push_button.h"
+#include "ui/print/cups_job.h"
 #include "ui/report/report_output.h"
 #include "ui/report/report_template.h"
 
@@ -47,7 +48,7 @@ void ReportSheetView::paintEvent(QPaintEvent*) {
 }
 
 ReportPreview::ReportPreview(ReportPage page, QWidget* parent)
-    : QWidget(parent, Qt::Window), page_(std::move(page)) {
+    : QWidget(parent, Qt::Window), page_(std::move(page)), offeredPrinter_(defaultPrinterName()) {
     setWindowTitle(QString::fromUtf8(kReportTitle));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -57,7 +58,7 @@ ReportPreview::ReportPreview(ReportPage page, QWidget* parent)
     print_->setObjectName(QStringLiteral("PreviewPrint"));
     save_->setObjectName(QStringLiteral("PreviewSavePdf"));
     close_->setObjectName(QStringLiteral("PreviewClose"));
-    if (!hasDefaultPrinter()) {
+    if (offeredPrinter_.isEmpty()) {
         print_->setEnabled(false);
         print_->setToolTip(tr("No printer is installed"));
     }
@@ -88,7 +89,13 @@ ReportPreview::ReportPreview(ReportPage page, QWidget* parent)
 }
 
 void ReportPreview::printShownPage() {
-    runHandler(this, [this] { printOnDefaultPrinter(page_); });
+    // The default printer as it is now. When none answers any more, the job goes to the one
+    // this window offered, so that the failure is shown with its name instead of nothing
+    // happening after a click on an enabled "Print".
+    runHandler(this, [this] {
+        const QString printer = defaultPrinterName();
+        printReport(page_, printer.isEmpty() ? offeredPrinter_ : printer);
+    });
 }
 
 void ReportPreview::saveAsPdf() {

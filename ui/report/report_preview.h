@@ -33,7 +33,7 @@ class ReportPreview : public QWidget {
 
     const ReportPage& page() const { return page_; }
 
-    // "Print": the page shown goes to the default printer.
+    // "Print": the page shown goes to the default printer; a failure is shown in the error box.
     void printShownPage();
     // "Save as PDF…": asks for a path, then saves it with ".pdf" at its end.
     void saveAsPdf();
@@ -42,6 +42,7 @@ class ReportPreview : public QWidget {
 
   private:
     ReportPage page_;
+    QString offeredPrinter_;  // the default printer when the window opened; "Print" needs one
     QPushButton* print_;
     QPushButton* save_;
     QPushButton* close_;
