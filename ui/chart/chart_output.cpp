@@ -7,13 +7,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <stdexcept>
 
 #include "ui/chart/chart_picture.h"
+#include "ui/print/cups_job.h"
 
 namespace plenova {
 
@@ -127,31 +126,11 @@ void saveChart(const ChartPicture& picture, const QString& path, ChartFileFormat
 }
 
 bool printChart(const ChartPicture& picture, const QString& title) {
-    // Without any printer QPrinter would quietly fall back to writing a PDF, so ask first.
-    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
-    if (target.isNull()) {
+    if (!hasDefaultPrinter()) {
         return false;
     }
-    QPrinter printer(target, QPrinter::HighResolution);
-    printer.setDocName(title);
-    printer.setCreator(kCreator);
-    printer.setCopyCount(1);
-    if (!printer.setPageLayout(chartPageLayout())) {
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Landscape);
-    }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        throw std::runtime_error(QStringLiteral("The printer \"%1\" could not start the job")
-                                     .arg(target.printerName())
-                                     .toStdString());
-    }
-    paintOnPage(picture, painter, printer.pageLayout(), printer.resolution());
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        throw std::runtime_error(QStringLiteral("The chart could not be sent to the printer \"%1\"")
-                                     .arg(target.printerName())
-                                     .toStdString());
-    }
+    // The same submission as the report's: every answer of the print server is checked.
+    printPdfOnDefaultPrinter(chartPdf(picture), title);
     return true;
 }
 
