@@ -81,8 +81,8 @@ class ChartWindowTest : public ProgramTest {
     void menuItemAfterTheExistingOnes() {
         const auto items = program->Plenova.menuBar()->actions();
         QCOMPARE(items.size(), 3);
-        QCOMPARE(items[0]->text(), QStringLiteral("File"));
-        QCOMPARE(items[1]->text(), QStringLiteral("Kelvaro"));
+        QCOMPARE(items[0]->text(), QStringLiteral("&File"));
+        QCOMPARE(items[1]->text(), QStringLiteral("&Kelvaro"));
         QCOMPARE(items[2]->text(), QStringLiteral("&View"));  // Alt+V
         const auto view = items[2]->menu()->actions();
         QCOMPARE(view.size(), 1);
