@@ -147,9 +147,18 @@ void CalculationPage::createReadingEditors(const Calculator& calc) {
         const char* labelName = require(reading, slider->model().name().c_str()).valueLabel;
         ValueLabel& label =
             require(findChild<ValueLabel*>(QString::fromLatin1(labelName)), labelName);
-        auto* editor = new ReadingEditor(*slider, label, calc, this);
-        connect(slider, &SliderBar::editRequested, editor, &ReadingEditor::open);
-        connect(&label, &ValueLabel::doubleClicked, editor, &ReadingEditor::open);
+        // Each editor is made when it is first opened: eighteen editors and their message
+        // boxes made at start-up would cost it about 2 million instructions for nothing.
+        const auto open = [this, slider, &label, &calc] {
+            auto* editor =
+                findChild<ReadingEditor*>(slider->objectName() + QStringLiteral("Editor"));
+            if (editor == nullptr) {
+                editor = new ReadingEditor(*slider, label, calc, this);
+            }
+            editor->open();
+        };
+        connect(slider, &SliderBar::editRequested, this, open);
+        connect(&label, &ValueLabel::doubleClicked, this, open);
     }
 }
 
