@@ -93,6 +93,20 @@ INSTANTIATE_TEST_SUITE_P(AllSliders, SettingAHeldPosition, ::testing::ValuesIn(k
                              return std::string(info.param.slider);
                          });
 
+// The volume has no ordering rule behind it: a set clamped to its minimum of 1 is one change
+// and one recalculation, and the same set again is none.
+TEST(SliderContract, VolumeClampedToItsMinimumRecalculatesOnce) {
+    setArithmeticEnvironment();
+    Calculator calc;
+    calc.FormCreate();
+    std::vector<std::string> trace;
+    calc.setRecalculationObserver([&](const char* name) { trace.emplace_back(name); });
+    calc.mixing.ScrollBarMAVol.setPosition(0);
+    calc.mixing.ScrollBarMAVol.setPosition(0);
+    EXPECT_EQ(calc.mixing.ScrollBarMAVol.position(), 1);
+    EXPECT_EQ(trace, std::vector<std::string>{"MixedAirCalc"});
+}
+
 TEST(SliderTable, CoversEverySlider) {
     Calculator calc;
     std::set<std::string> inCalculator;
